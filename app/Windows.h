@@ -1,0 +1,20 @@
+#pragma once
+
+// The windows of the program: each is created once at start-up, in a fixed order, and
+// reached through its one instance for the whole run.
+class TForm1;
+class TForm2;
+class TOptimizedatabase;
+class TApropos;
+
+extern TForm1 *Form1;
+extern TForm2 *Form2;
+extern TOptimizedatabase *Optimizedatabase;
+extern TApropos *Apropos;
+
+namespace Windows {
+// Creates every window in start-up order, the main window first.
+void createAll();
+// Deletes them in reverse order (the end of the run, and between tests).
+void destroyAll();
+} // namespace Windows

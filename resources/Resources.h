@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+// Pictures the windows load by name ("error", "nophoto", "img1", ...).
+namespace Resources {
+
+// Registers the compiled-in resources; safe to call more than once.
+void init();
+
+// Encoded bytes of the named picture as stored in the program (PNG, or JPEG for backgrounds).
+QByteArray bytes(const QString &name);
+QImage image(const QString &name);
+QPixmap pixmap(const QString &name);
+QIcon appIcon();
+
+} // namespace Resources
