@@ -208,8 +208,7 @@ bool compact(const QString &file)
 bool isWritable(const QString &file)
 {
     const QFileInfo fi(file);
-    const QFileDevice::Permissions anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileDevice::Permissions anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     // The permission bits count too, so a file marked read-only is respected even by root.
     if (!fi.isWritable() || !(fi.permissions() & anyWrite))
         return false;
