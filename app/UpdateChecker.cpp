@@ -125,6 +125,8 @@ void UpdateChecker::start()
         m_manager = new QNetworkAccessManager(this);
     QNetworkRequest request(requestUrl(g_testBase.isEmpty() ? defaultBaseUrl() : g_testBase));
     request.setTransferTimeout(g_transferMs);
+    // A moved service still answers; never from https down to http.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::finished, this, &UpdateChecker::onFinished);
     // The transfer timeout does not stop a server that trickles bytes: bound the whole request too.
