@@ -4,11 +4,23 @@
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "app/TOptimizedatabase.h"
+#include "reference/TAssistantauteur.h"
+#include "reference/TAssistantcategories.h"
+#include "reference/TForm3.h"
+#include "reference/TForm4.h"
+#include "reference/TGestionauteurs.h"
+#include "reference/TGestioncategories.h"
 
 #include <functional>
 
 TForm1 *Form1 = nullptr;
 TForm2 *Form2 = nullptr;
+TForm3 *Form3 = nullptr;
+TForm4 *Form4 = nullptr;
+TGestioncategories *Gestioncategories = nullptr;
+TAssistantcategories *Assistantcategories = nullptr;
+TGestionauteurs *Gestionauteurs = nullptr;
+TAssistantauteur *Assistantauteur = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
 TApropos *Apropos = nullptr;
 
@@ -34,12 +46,27 @@ template <typename T> void make(T *&instance, QWidget *parent)
 }
 } // namespace
 
+// Menu items whose windows exist so far.
+void wireMenus()
+{
+    Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
+    Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
+    Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+}
+
 void createAll()
 {
     make(Form1, nullptr);
     make(Form2, Form1);
+    make(Form3, Form1);
+    make(Form4, Form1);
+    make(Gestioncategories, Form1);
+    make(Assistantcategories, Form1);
+    make(Gestionauteurs, Form1);
+    make(Assistantauteur, Form1);
     make(Optimizedatabase, Form1);
     make(Apropos, Form1);
+    wireMenus();
 }
 
 void destroyAll()

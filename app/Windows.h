@@ -4,11 +4,23 @@
 // reached through its one instance for the whole run.
 class TForm1;
 class TForm2;
+class TForm3;
+class TForm4;
+class TGestioncategories;
+class TAssistantcategories;
+class TGestionauteurs;
+class TAssistantauteur;
 class TOptimizedatabase;
 class TApropos;
 
 extern TForm1 *Form1;
 extern TForm2 *Form2;
+extern TForm3 *Form3;
+extern TForm4 *Form4;
+extern TGestioncategories *Gestioncategories;
+extern TAssistantcategories *Assistantcategories;
+extern TGestionauteurs *Gestionauteurs;
+extern TAssistantauteur *Assistantauteur;
 extern TOptimizedatabase *Optimizedatabase;
 extern TApropos *Apropos;
 

@@ -1,0 +1,99 @@
+#include "common/ListWindow.h"
+
+#include "app/TForm1.h"
+#include "app/Windows.h"
+#include "resources/Resources.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+ListWindow::ListWindow(const ListWindowSpec &spec, QWidget *parent) : QDialog(parent), m_spec(spec)
+{
+    setObjectName(spec.objectName);
+    setWindowTitle(spec.caption);
+    setModal(true);
+    setSizeGripEnabled(true);
+    resize(spec.size);
+    setMinimumSize(spec.minimumSize);
+
+    auto *outer = new QVBoxLayout(this);
+    auto *row = new QHBoxLayout;
+    m_grid = new RecordGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setColumns(spec.columns);
+    row->addWidget(m_grid, 1);
+    m_buttonColumn = new QVBoxLayout;
+    m_buttonColumn->setSpacing(6);
+    m_buttonColumn->addStretch(1);
+    row->addLayout(m_buttonColumn);
+    outer->addLayout(row, 1);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    m_close = new QPushButton(QStringLiteral("Fermer"), this);
+    m_close->setObjectName(QStringLiteral("close"));
+    m_close->setAutoDefault(false);
+    m_close->setMinimumWidth(90);
+    connect(m_close, &QPushButton::clicked, this, &ListWindow::Close);
+    bottom->addWidget(m_close);
+    outer->addLayout(bottom);
+}
+
+QToolButton *ListWindow::addToolButton(const QString &objectName, const QString &hint, const QString &iconName,
+                                       QStyle::StandardPixmap fallback, const std::function<void()> &action)
+{
+    auto *b = new QToolButton(this);
+    b->setObjectName(objectName);
+    b->setToolTip(hint);
+    b->setAccessibleName(hint);
+    const QPixmap pix = Resources::pixmap(iconName);
+    b->setIcon(pix.isNull() ? style()->standardIcon(fallback) : QIcon(pix));
+    b->setIconSize(QSize(32, 32));
+    b->setFixedSize(44, 44);
+    b->setAutoRaise(false);
+    connect(b, &QToolButton::clicked, this, [action] { action(); });
+    m_buttonColumn->insertWidget(m_buttonColumn->count() - 1, b);
+    m_buttons.insert(objectName, b);
+    return b;
+}
+
+void ListWindow::reloadSelecting(int row)
+{
+    QSqlQuery &q = Form1->Query();
+    q.finish();
+    if (runListing(q))
+        m_grid->fill(q);
+    else
+        m_grid->clearRows();
+    q.finish();
+    afterListing();
+    m_grid->selectRowAt(row);
+}
+
+void ListWindow::Search()
+{
+    const int previous = qMax(0, m_grid->selectedRow());
+    SearchFilter = Dialogs::search(m_spec.search);
+    reloadSelecting(previous);
+}
+
+void ListWindow::Close()
+{
+    Form1->Query().finish();
+    SearchFilter.clear();
+    QDialog::reject();
+}
+
+void ListWindow::reject()
+{
+    Close();
+}
+
+void ListWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    reloadSelecting(0);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/Dialogs.h"
+#include "common/RecordGrid.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QStyle>
+
+#include <functional>
+
+class QSqlQuery;
+class QToolButton;
+class QVBoxLayout;
+class QPushButton;
+
+struct ListWindowSpec {
+    QString objectName;
+    QString caption;
+    QSize size;
+    QSize minimumSize;
+    QVector<GridColumn> columns;
+    Dialogs::SearchSpec search;
+};
+
+// A list window: a grid, a column of icon buttons at its right, "Fermer" at the bottom.
+// It keeps a search filter, lists when shown and after every change, and reselects rows
+// by position. Each window is this pattern plus its table of differences.
+class ListWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    // The current search text; empty for the whole table.
+    QString SearchFilter;
+
+    RecordGrid *grid() const { return m_grid; }
+    QToolButton *button(const QString &objectName) const { return m_buttons.value(objectName); }
+    QPushButton *closeButton() const { return m_close; }
+
+    // Lists again, then selects the row at that position where the list is long enough.
+    void reloadSelecting(int row);
+    void Search();
+    // "Fermer": shared query closed, filter emptied, window closed.
+    void Close();
+
+protected:
+    ListWindow(const ListWindowSpec &spec, QWidget *parent);
+
+    QToolButton *addToolButton(const QString &objectName, const QString &hint, const QString &iconName,
+                               QStyle::StandardPixmap fallback, const std::function<void()> &action);
+    // Runs the listing statement (with SearchFilter) on the query.
+    virtual bool runListing(QSqlQuery &query) = 0;
+    // After the grid is filled (greying rows and the like).
+    virtual void afterListing() {}
+
+    void showEvent(QShowEvent *event) override;
+    void reject() override;
+
+    ListWindowSpec m_spec;
+
+private:
+    RecordGrid *m_grid = nullptr;
+    QVBoxLayout *m_buttonColumn = nullptr;
+    QPushButton *m_close = nullptr;
+    QHash<QString, QToolButton *> m_buttons;
+};

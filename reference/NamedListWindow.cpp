@@ -1,0 +1,48 @@
+#include "reference/NamedListWindow.h"
+
+#include "app/TForm1.h"
+#include "app/Windows.h"
+#include "reference/AddWizard.h"
+
+NamedListWindow::NamedListWindow(const NamedListWindowSpec &spec, QWidget *parent)
+    : ListWindow(spec.window, parent), m_named(spec)
+{
+    addToolButton(QStringLiteral("search"), spec.searchHint, QStringLiteral("btn-search"),
+                  QStyle::SP_FileDialogContentsView, [this] { Search(); });
+    addToolButton(QStringLiteral("add"), spec.addHint, QStringLiteral("btn-add"), QStyle::SP_FileDialogNewFolder,
+                  [this] { Add(); });
+    addToolButton(QStringLiteral("delete"), spec.deleteHint, QStringLiteral("btn-delete"), QStyle::SP_TrashIcon,
+                  [this] { Delete(); });
+}
+
+bool NamedListWindow::runListing(QSqlQuery &query)
+{
+    return NamedLists::list(query, *m_named.list, SearchFilter);
+}
+
+QString NamedListWindow::selectedName() const
+{
+    const int row = grid()->selectedRow();
+    return row < 0 ? QString() : grid()->cell(row, m_named.nameField);
+}
+
+void NamedListWindow::Add()
+{
+    const int previous = qMax(0, grid()->selectedRow());
+    if (m_named.wizard()->exec() == QDialog::Accepted)
+        reloadSelecting(previous);
+}
+
+void NamedListWindow::Delete()
+{
+    const int row = grid()->selectedRow();
+    if (row < 0)
+        return;
+    const QString name = grid()->cell(row, m_named.nameField);
+    if (!Dialogs::askDelete(m_named.deleteQuestion + name + QStringLiteral(" ?")))
+        return;
+    if (!NamedLists::remove(Form1->database(), *m_named.list, name))
+        Dialogs::error(QStringLiteral("Impossibilité d'écrire dans le fichier Vorelis choisi !!"));
+    Form1->Commit();
+    reloadSelecting(row - 1);
+}
