@@ -34,7 +34,8 @@ TForm2::TForm2(QWidget *parent)
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     heading->setFont(bold);
-    heading->setGeometry(190, 24, 360, 28);
+    heading->setWordWrap(true);
+    heading->setGeometry(190, 18, 360, 48);
 
     auto *nameLabel = new QLabel(QStringLiteral("Nom de la collection :"), this);
     nameLabel->setGeometry(190, 80, 360, 20);

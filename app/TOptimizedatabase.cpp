@@ -31,6 +31,7 @@ TOptimizedatabase::TOptimizedatabase(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     m_label = new QLabel(QStringLiteral("Ouverture et optimisation de la base de données en cours ..."), this);
     m_label->setObjectName(QStringLiteral("label"));
+    m_label->setWordWrap(true);
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, 0); // marquee
     m_bar->setTextVisible(false);

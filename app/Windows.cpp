@@ -4,6 +4,8 @@
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "app/TOptimizedatabase.h"
+#include "common/TRechercheSQLAuteur.h"
+#include "common/Trecherchesql.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
 #include "reference/TForm3.h"
@@ -21,8 +23,10 @@ TGestioncategories *Gestioncategories = nullptr;
 TAssistantcategories *Assistantcategories = nullptr;
 TGestionauteurs *Gestionauteurs = nullptr;
 TAssistantauteur *Assistantauteur = nullptr;
+Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
 TApropos *Apropos = nullptr;
+TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
 
 namespace Windows {
 
@@ -54,6 +58,14 @@ void wireMenus()
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
 }
 
+// What the add button of the selection dialogs opens, by creation kind.
+void registerCreators()
+{
+    SelectionDialog::setCreator(SelectionDialog::StoragePlace, [] { Form3->exec(); });
+    SelectionDialog::setCreator(SelectionDialog::Tag, [] { Assistantcategories->exec(); });
+    SelectionDialog::setCreator(SelectionDialog::Author, [] { Assistantauteur->exec(); });
+}
+
 void createAll()
 {
     make(Form1, nullptr);
@@ -64,9 +76,12 @@ void createAll()
     make(Assistantcategories, Form1);
     make(Gestionauteurs, Form1);
     make(Assistantauteur, Form1);
+    make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
     make(Apropos, Form1);
+    make(RechercheSQLAuteur, Form1);
     wireMenus();
+    registerCreators();
 }
 
 void destroyAll()

@@ -10,8 +10,10 @@ class TGestioncategories;
 class TAssistantcategories;
 class TGestionauteurs;
 class TAssistantauteur;
+class Trecherchesql;
 class TOptimizedatabase;
 class TApropos;
+class TRechercheSQLAuteur;
 
 extern TForm1 *Form1;
 extern TForm2 *Form2;
@@ -21,8 +23,10 @@ extern TGestioncategories *Gestioncategories;
 extern TAssistantcategories *Assistantcategories;
 extern TGestionauteurs *Gestionauteurs;
 extern TAssistantauteur *Assistantauteur;
+extern Trecherchesql *Recherchesql;
 extern TOptimizedatabase *Optimizedatabase;
 extern TApropos *Apropos;
+extern TRechercheSQLAuteur *RechercheSQLAuteur;
 
 namespace Windows {
 // Creates every window in start-up order, the main window first.

@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/TForm1.h"
 #include "app/Windows.h"
+#include "common/Trecherchesql.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
 #include "reference/TForm3.h"
@@ -126,6 +127,7 @@ private slots:
     void renameAuthor();
     void closingEmptiesFilter();
     void menuOpensLists();
+    void selectionDialogCreatesThroughWizard();
 
 private:
     QTemporaryDir m_dir;
@@ -510,6 +512,28 @@ void TestNamedLists::menuOpensLists()
         Form1->action(QString::fromLatin1(a))->trigger();
         QVERIFY2(qobject_cast<ListWindow *>(seen), a);
     }
+}
+
+void TestNamedLists::selectionDialogCreatesThroughWizard()
+{
+    QStringList listed;
+    QTimer::singleShot(0, Recherchesql, [&] {
+        QTest::keyClicks(Recherchesql->searchField(), QStringLiteral("gob"));
+        QTimer::singleShot(0, Assistantcategories, [] {
+            QTest::keyClicks(Assistantcategories->nameEdit(), QStringLiteral("Routine de gobelets"));
+            Assistantcategories->validateButton()->click();
+            if (Assistantcategories->isVisible())
+                Assistantcategories->cancelButton()->click();
+        });
+        Recherchesql->addButton()->click();
+        listed = column(Recherchesql->grid(), QStringLiteral("nom"));
+        Recherchesql->cancelButton()->click();
+    });
+    const int result = Recherchesql->SelectRecord(QStringLiteral("select id,nom from categorie"),
+                                                  QStringLiteral("select id,nom from categorie WHERE nom LIKE :recherche"),
+                                                  QStringLiteral("nom"), 2, false);
+    QCOMPARE(result, -1);
+    QCOMPARE(listed, QStringList{QStringLiteral("Routine de gobelets")});
 }
 
 QTEST_MAIN(TestNamedLists)
