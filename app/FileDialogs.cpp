@@ -43,6 +43,15 @@ QString openFile(const Options &options)
     return run(o);
 }
 
+Options collectionOptions(const QString &caption)
+{
+    Options o;
+    o.caption = caption;
+    o.filter = QStringLiteral("Fichiers Vorelis|*.vrl");
+    o.defaultSuffix = QStringLiteral("vrk");
+    return o;
+}
+
 QString saveFile(const Options &options)
 {
     Options o = options;

@@ -20,6 +20,8 @@ struct Options {
 };
 
 QString openFile(const Options &options);
+// The open and save dialogs of collection files ("*.vrl" listed, ".vrk" added to bare names).
+Options collectionOptions(const QString &caption);
 QString saveFile(const Options &options);
 
 // "Fichiers Vorelis|*.vrl" -> "Fichiers Vorelis (*.vrl)"

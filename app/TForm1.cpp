@@ -323,10 +323,7 @@ void TForm1::refuseOpen(const QString &message)
 
 void TForm1::OpenCollection()
 {
-    FileDialogs::Options o;
-    o.caption = QStringLiteral("Ouvrir collection");
-    o.filter = QStringLiteral("Fichiers Vorelis|*.vrl");
-    o.defaultSuffix = QStringLiteral("vrk");
+    FileDialogs::Options o = FileDialogs::collectionOptions(QStringLiteral("Ouvrir collection"));
     o.mustExist = true;
     const QString path = FileDialogs::openFile(o);
     if (path.isEmpty()) {

@@ -87,10 +87,7 @@ void TForm2::reset()
 
 void TForm2::chooseFile()
 {
-    FileDialogs::Options o;
-    o.caption = QStringLiteral("Sauvegarder la collection");
-    o.filter = QStringLiteral("Fichiers Vorelis|*.vrl");
-    o.defaultSuffix = QStringLiteral("vrk");
+    FileDialogs::Options o = FileDialogs::collectionOptions(QStringLiteral("Sauvegarder la collection"));
     o.confirmOverwrite = true;
     const QString path = FileDialogs::saveFile(o);
     if (!path.isEmpty())
