@@ -87,6 +87,8 @@ private slots:
     void ctrlRevealsMassImport();
     void backgroundDraws();
     void backgroundPlacement();
+    void standardDialogsSpeakFrench();
+    void quitClosesTheMainWindow();
 
 private:
     QTemporaryDir m_dir;
@@ -380,6 +382,20 @@ void TestMainWindow::backgroundPlacement()
     QCOMPARE(BackgroundView::placement(QSize(1280, 1000), QSize(1600, 1200)), QRect(160, 100, 1280, 1000));
     QCOMPARE(BackgroundView::placement(QSize(1280, 1000), QSize(800, 1200)), QRect(0, 100, 800, 1000));
     QCOMPARE(BackgroundView::placement(QSize(1280, 1000), QSize(800, 600)), QRect(0, 0, 800, 600));
+}
+
+void TestMainWindow::standardDialogsSpeakFrench()
+{
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Ouvrir"));
+    QCOMPARE(QLocale().language(), QLocale::French);
+}
+
+void TestMainWindow::quitClosesTheMainWindow()
+{
+    Form1->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    Form1->action(QStringLiteral("actQuitter"))->trigger();
+    QVERIFY(!Form1->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
