@@ -31,7 +31,10 @@ static QString pathOf(const QString &name)
 QByteArray bytes(const QString &name)
 {
     init();
-    QFile f(pathOf(name));
+    const QString path = pathOf(name);
+    if (path.isEmpty())
+        return QByteArray();
+    QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return QByteArray();
     return f.readAll();
@@ -49,7 +52,14 @@ QPixmap pixmap(const QString &name)
 
 QIcon appIcon()
 {
-    return QIcon(pixmap(QStringLiteral("vorelis")));
+    // Hand-drawn small cuts stay legible where a scaled-down 256 px picture would blur.
+    QIcon icon;
+    for (const char *name : {"vorelis-16", "vorelis-32", "vorelis-48", "vorelis"}) {
+        const QPixmap pm = pixmap(QLatin1String(name));
+        if (!pm.isNull())
+            icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 } // namespace Resources

@@ -16,6 +16,7 @@ void init();
 QByteArray bytes(const QString &name);
 QImage image(const QString &name);
 QPixmap pixmap(const QString &name);
+// The application icon, with dedicated 16, 32 and 48 px pictures beside the 256 px one.
 QIcon appIcon();
 
 } // namespace Resources

@@ -1,0 +1,89 @@
+#pragma once
+
+// Painting helpers shared by the picture generator (build tool only).
+
+#include <QColor>
+#include <QConicalGradient>
+#include <QFont>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <QtMath>
+
+#include <cmath>
+
+namespace Draw {
+
+const int BgW = 1280;
+const int BgH = 1000;
+
+inline QColor rgba(int r, int g, int b, int a = 255)
+{
+    return QColor(r, g, b, a);
+}
+
+inline QColor withAlpha(QColor c, int a)
+{
+    c.setAlpha(a);
+    return c;
+}
+
+inline qreal clamp01(qreal v)
+{
+    return v < 0 ? 0 : (v > 1 ? 1 : v);
+}
+
+inline qreal smooth(qreal t)
+{
+    t = clamp01(t);
+    return t * t * (3 - 2 * t);
+}
+
+inline int clampByte(qreal v)
+{
+    return v < 0 ? 0 : (v > 255 ? 255 : int(v + 0.5));
+}
+
+// Blends an opaque colour over an opaque pixel.
+inline void blend(QRgb &dst, qreal r, qreal g, qreal b, qreal a)
+{
+    if (a <= 0)
+        return;
+    const qreal k = 1 - a;
+    dst = qRgb(clampByte(r * a + qRed(dst) * k), clampByte(g * a + qGreen(dst) * k), clampByte(b * a + qBlue(dst) * k));
+}
+
+// A transparent premultiplied image.
+QImage canvas(int w, int h);
+void setupPainter(QPainter &p);
+
+// Deterministic noise: white per lattice point, smooth value noise and its octaves (all -1..1).
+quint32 hash2(quint32 x, quint32 y, quint32 seed);
+qreal hashNoise(int x, int y, quint32 seed);
+qreal valueNoise(qreal x, qreal y, quint32 seed);
+qreal fbm(qreal x, qreal y, quint32 seed, int octaves = 4);
+// Fine grain so large gradients do not band once saved as JPEG.
+void addGrain(QImage &img, int amount, quint32 seed);
+// Small grey fbm image meant to be scaled up smoothly (cheap large-scale mottling).
+QImage mottle(int w, int h, qreal scale, quint32 seed);
+void vignette(QPainter &p, const QRectF &r, qreal strength, QPointF centre = QPointF(-1, -1));
+
+QPainterPath starPath(QPointF c, qreal outer, qreal inner, int points = 5, qreal rotationDeg = -90);
+// Four-pointed twinkle and soft dot; both meant for CompositionMode_Plus.
+void twinkle(QPainter &p, QPointF c, qreal r, const QColor &colour, qreal haloScale = 1.0);
+void glowDot(QPainter &p, QPointF c, qreal r, const QColor &colour, int alpha);
+
+qreal gauss(QRandomGenerator &rng);
+qreal uniform(QRandomGenerator &rng, qreal lo, qreal hi);
+
+QFont font(const QString &family, qreal pixelSize, int weight = QFont::Normal);
+// Text as a path centred on `centre`, so it can be filled with gradients and placed exactly.
+QPainterPath centredText(const QString &text, const QFont &f, QPointF centre);
+
+// An opaque black BgW x BgH canvas.
+QImage background();
+
+} // namespace Draw

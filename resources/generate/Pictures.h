@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+
+// Every picture the generator writes.
+namespace Draw {
+
+QImage iconError();
+QImage iconInfo();
+QImage iconQuestion();
+QImage iconSearch();
+QImage iconArmoire();
+// `detail` 2 is the full picture, 1 the 32/48 px cut, 0 the 16 px cut.
+QImage appIcon(int size, int detail);
+QImage noPhoto(int size);
+
+QImage bgCurtains();
+QImage bgNight();
+QImage bgCards();
+QImage bgHat();
+QImage bgSparkles();
+
+} // namespace Draw
