@@ -5,6 +5,7 @@
 #include "app/Windows.h"
 #include "common/RecordGrid.h"
 #include "common/SqlText.h"
+#include "resources/Resources.h"
 
 #include <QHBoxLayout>
 #include <QHash>
@@ -75,7 +76,11 @@ SelectionDialog::SelectionDialog(const Style &style, QWidget *parent) : QDialog(
     // The add button sits against the right end of the field; without it the field takes its place.
     m_add = new QToolButton(this);
     m_add->setObjectName(QStringLiteral("addButton"));
-    m_add->setText(QStringLiteral("+"));
+    const QPixmap addIcon = Resources::pixmap(QStringLiteral("btn-add-small"));
+    if (addIcon.isNull())
+        m_add->setText(QStringLiteral("+"));
+    else
+        m_add->setIcon(QIcon(addIcon));
     m_add->setToolTip(QStringLiteral("Ajouter ..."));
     m_add->setFixedSize(FieldWidthAlone - FieldWidthWithButton, m_search->sizeHint().height());
 
