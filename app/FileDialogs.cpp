@@ -2,6 +2,7 @@
 
 #include "app/TMyMessageForm.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QQueue>
@@ -20,7 +21,10 @@ QString run(const FileDialogs::Options &o)
             return QString();
         return o.save ? FileDialogs::withDefaultSuffix(name, o.defaultSuffix) : name;
     }
-    QFileDialog dialog(TMyMessageForm::dialogParent(), o.caption, o.directory, FileDialogs::toQtFilter(o.filter));
+    // Without a folder of its own, a dialog starts where the last one ended (the home folder at first).
+    static QString lastFolder = QDir::homePath();
+    QFileDialog dialog(TMyMessageForm::dialogParent(), o.caption, o.directory.isEmpty() ? lastFolder : o.directory,
+                       FileDialogs::toQtFilter(o.filter));
     dialog.setAcceptMode(o.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(o.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setViewMode(QFileDialog::Detail);
@@ -30,7 +34,9 @@ QString run(const FileDialogs::Options &o)
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !o.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().first();
+    const QString chosen = dialog.selectedFiles().first();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 } // namespace
 
