@@ -12,6 +12,7 @@
 #include "reference/TGestioncategories.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,6 +128,7 @@ private slots:
     void renameAuthor();
     void closingEmptiesFilter();
     void menuOpensLists();
+    void titleClickSorts();
     void selectionDialogCreatesThroughWizard();
 
 private:
@@ -512,6 +514,24 @@ void TestNamedLists::menuOpensLists()
         Form1->action(QString::fromLatin1(a))->trigger();
         QVERIFY2(qobject_cast<ListWindow *>(seen), a);
     }
+}
+
+void TestNamedLists::titleClickSorts()
+{
+    exec(QStringLiteral("INSERT INTO categorie (nom) VALUES ('b'), ('A'), ('C')"));
+    QStringList listed, first, second;
+    whileShown(Gestioncategories, [&] {
+        RecordGrid *g = Gestioncategories->grid();
+        listed = column(g, QStringLiteral("nom"));
+        QTest::mouseClick(g->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(g->horizontalHeader()->sectionViewportPosition(0) + 5, 5));
+        first = column(g, QStringLiteral("nom"));
+        g->sortByClick(0);
+        second = column(g, QStringLiteral("nom"));
+    });
+    QCOMPARE(listed, (QStringList{"A", "C", "b"})); // the statement's binary order
+    QCOMPARE(first, (QStringList{"A", "b", "C"}));  // a click: text order without regard to case
+    QCOMPARE(second, (QStringList{"C", "b", "A"})); // the next click reverses
 }
 
 void TestNamedLists::selectionDialogCreatesThroughWizard()
