@@ -10,6 +10,12 @@ QImage iconInfo();
 QImage iconQuestion();
 QImage iconSearch();
 QImage iconArmoire();
+// Button icons of the list windows (32 px) and the small add button (16 px).
+QImage iconBtnSearch();
+QImage iconBtnAdd();
+QImage iconBtnDelete();
+QImage iconBtnEdit();
+QImage iconBtnAddSmall();
 // `detail` 2 is the full picture, 1 the 32/48 px cut, 0 the 16 px cut.
 QImage appIcon(int size, int detail);
 QImage noPhoto(int size);

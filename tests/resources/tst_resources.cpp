@@ -28,6 +28,11 @@ private slots:
         QTest::newRow("question") << "question" << QSize(32, 32) << false << true;
         QTest::newRow("search") << "search" << QSize(32, 32) << false << true;
         QTest::newRow("armoire") << "armoire" << QSize(48, 48) << false << true;
+        QTest::newRow("btn-search") << "btn-search" << QSize(32, 32) << false << true;
+        QTest::newRow("btn-add") << "btn-add" << QSize(32, 32) << false << true;
+        QTest::newRow("btn-delete") << "btn-delete" << QSize(32, 32) << false << true;
+        QTest::newRow("btn-edit") << "btn-edit" << QSize(32, 32) << false << true;
+        QTest::newRow("btn-add-small") << "btn-add-small" << QSize(16, 16) << false << true;
         QTest::newRow("vorelis") << "vorelis" << QSize(256, 256) << false << true;
         QTest::newRow("vorelis-48") << "vorelis-48" << QSize(48, 48) << false << true;
         QTest::newRow("vorelis-32") << "vorelis-32" << QSize(32, 32) << false << true;
