@@ -202,6 +202,14 @@ QString TForm1::backgroundForDraw(int draw)
     }
 }
 
+QString TForm1::titleFor(const QString &collectionName)
+{
+    // "[*]" is Qt's modified mark in a title: doubled, it shows as typed.
+    QString name = collectionName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return QStringLiteral("Vorelis - ") + name;
+}
+
 QString TForm1::folderOf(const QString &file)
 {
     const int slash = file.lastIndexOf(QDir::separator());
@@ -261,7 +269,7 @@ void TForm1::setCollectionState(bool open, const QString &name)
     action(QStringLiteral("actImporterXml"))->setEnabled(open);
     for (const char *m : CollectionMenus)
         menu(QString::fromLatin1(m))->menuAction()->setEnabled(open);
-    setWindowTitle(open ? QStringLiteral("Vorelis - ") + name : QStringLiteral("Vorelis"));
+    setWindowTitle(open ? titleFor(name) : QStringLiteral("Vorelis"));
 }
 
 void TForm1::setHiddenImportVisible(bool visible)
@@ -353,7 +361,7 @@ void TForm1::OpenCollection()
         return;
     }
 
-    setWindowTitle(QStringLiteral("Vorelis - ") + identity.name);
+    setWindowTitle(titleFor(identity.name));
     m_collection.query().finish();
     if (identity.version == Schema::CurrentVersion) {
         Optimizedatabase->run(QStringLiteral("Ouverture de la base Vorelis"),

@@ -74,6 +74,8 @@ public:
     UpdateChecker *updateChecker() const { return m_update; }
 
     static QString folderOf(const QString &file);
+    // The title while a collection is open: "Vorelis - " and its name.
+    static QString titleFor(const QString &collectionName);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

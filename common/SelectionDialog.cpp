@@ -194,7 +194,8 @@ void SelectionDialog::listCandidates() {
     }
     if (!ok) {
         m_grid->clearRows();
-        Dialogs::error(m_query.lastError().text());
+        qWarning("Candidates not listed: %s", qPrintable(m_query.lastError().text()));
+        Dialogs::error(QStringLiteral("Erreur de lecture de la collection."));
         return;
     }
     m_grid->fill(m_query);

@@ -18,7 +18,7 @@ QString likeContains(const QString &text)
 
 QString withLikeEscape(const QString &statement)
 {
-    static const QRegularExpression like(QStringLiteral("(LIKE\\s+:\\w+)(?!\\s+ESCAPE)"),
+    static const QRegularExpression like(QStringLiteral("(LIKE\\s+:\\w+)(?!\\w)(?!\\s*ESCAPE)"),
                                          QRegularExpression::CaseInsensitiveOption);
     QString s = statement;
     s.replace(like, QStringLiteral("\\1 ESCAPE '\\'"));

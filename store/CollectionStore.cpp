@@ -98,8 +98,9 @@ bool createFile(const QString &path, const QString &name, QString *error)
             *error = QStringLiteral("no such folder");
         return false;
     }
-    const QString temp = dir + QStringLiteral("/.") + target.fileName() + QStringLiteral(".") +
-                         QUuid::createUuid().toString(QUuid::Id128).left(8) + QStringLiteral(".tmp");
+    // A short name of its own, so that a long target name still leaves room for "-journal".
+    const QString temp = dir + QStringLiteral("/.vorelis-") + QUuid::createUuid().toString(QUuid::Id128).left(8) +
+                         QStringLiteral(".tmp");
     bool ok = false;
     {
         ScopedConnection c(temp);

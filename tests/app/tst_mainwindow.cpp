@@ -180,6 +180,7 @@ void TestMainWindow::createOpenCloseSwitchesMenusAndTitle()
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Vorelis - Mon spectacle"));
     QCOMPARE(menuState(), OpenState);
     QVERIFY(Dialogs::Testing::log().isEmpty());
+    QCOMPARE(TForm1::titleFor(QStringLiteral("Gala [*] 2026")), QStringLiteral("Vorelis - Gala [*][*] 2026"));
 }
 
 void TestMainWindow::wizardEnablingRule_data()

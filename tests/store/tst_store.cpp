@@ -143,6 +143,11 @@ void TestStore::creationReplacesAnExistingFile()
 
 void TestStore::creationFailureLeavesNothing()
 {
+    // A long name the file system takes must still work, journal included.
+    const QString longName = m_dir.filePath(QString(240, QLatin1Char('n')) + QStringLiteral(".vrl"));
+    QVERIFY(CollectionStore::createFile(longName, QStringLiteral("Long")));
+    QVERIFY(QFile::remove(longName));
+
     const QString path = m_dir.filePath(QStringLiteral("missing/folder/x.vrl"));
     QVERIFY(!CollectionStore::createFile(path, QStringLiteral("X")));
     QVERIFY(!QFile::exists(path));
