@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QToolButton>
 #include <QtTest>
@@ -82,6 +83,7 @@ private slots:
     void cancelledOpenChangesNothing();
     void refusesBadFiles_data();
     void refusesBadFiles();
+    void damagedFilesAreRefusedUntouched();
     void upgradesAnOlderFile();
     void refusedUpgradeKeepsFileAndState();
     void ctrlRevealsMassImport();
@@ -319,6 +321,40 @@ void TestMainWindow::refusesBadFiles()
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Vorelis - Bonne"));
     QCOMPARE(menuState(), OpenState);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestMainWindow::damagedFilesAreRefusedUntouched()
+{
+    // Random damage anywhere in a real collection: never a crash; a refused file keeps its bytes.
+    const QString sound = m_dir.filePath(QStringLiteral("sound.vrl"));
+    QVERIFY(CollectionStore::createFile(sound, QStringLiteral("Saine")));
+    const QByteArray original = TestSupport::readBytes(sound);
+    int refused = 0;
+    for (quint32 seed = 1; seed <= 40; ++seed) {
+        QRandomGenerator random(seed);
+        QByteArray damaged = original;
+        const int hits = 1 + int(random.bounded(8));
+        for (int i = 0; i < hits; ++i) {
+            // Half of the damage goes to the first pages, where the schema lives.
+            const int limit = random.bounded(2) ? qMin(damaged.size(), 8192) : damaged.size();
+            damaged[int(random.bounded(limit))] = char(random.bounded(256));
+        }
+        if (seed % 5 == 0)
+            damaged.truncate(int(random.bounded(damaged.size())));
+        const QString path = m_dir.filePath(QStringLiteral("damaged-%1.vrl").arg(seed));
+        writeFile(path, damaged);
+        Dialogs::Testing::clear();
+        openThroughMenu(path);
+        if (Form1->isCollectionOpen()) {
+            Form1->action(QStringLiteral("actFermer"))->trigger();
+            QCOMPARE(menuState(), ClosedState);
+        } else {
+            ++refused;
+            QCOMPARE(last().kind, QStringLiteral("error"));
+            QCOMPARE(TestSupport::readBytes(path), damaged);
+        }
+    }
+    QVERIFY(refused > 0);
 }
 
 void TestMainWindow::upgradesAnOlderFile()
