@@ -159,10 +159,3 @@ void TMyMessageForm::finish(Dialogs::Result result)
     m_answer = result;
     accept();
 }
-
-Dialogs::Result TMyMessageForm::execute(const Dialogs::Request &request, QWidget *embedded)
-{
-    TMyMessageForm form(request, embedded, dialogParent());
-    form.exec();
-    return form.answer();
-}

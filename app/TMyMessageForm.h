@@ -22,9 +22,6 @@ public:
     QLabel *messageLabel() const { return m_message; }
     QWidget *embedded() const { return m_embedded; }
 
-    // Builds, shows modally, returns the pressed button (cancel on close).
-    static Dialogs::Result execute(const Dialogs::Request &request, QWidget *embedded);
-
     static QPixmap iconPixmap(Dialogs::Icon icon);
     // Where modal dialogs are centred: the main window when there is one.
     static QWidget *dialogParent();

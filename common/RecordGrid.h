@@ -43,7 +43,6 @@ public:
     bool isRowGrey(int row) const;
 
     void sortByClick(int column);
-    Qt::SortOrder lastSortOrder() const { return m_order; }
 
 signals:
     void rowActivated(int row);

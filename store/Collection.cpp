@@ -38,15 +38,14 @@ void Collection::close()
 {
     if (m_query)
         m_query->finish();
+    m_query.reset();
     QSqlDatabase db = database();
     if (db.isOpen()) {
         if (m_inTransaction)
             db.commit();
         m_inTransaction = false;
-        m_query.reset();
         db.close();
     }
-    m_query.reset();
 }
 
 bool Collection::isOpen() const
