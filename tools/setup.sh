@@ -7,7 +7,7 @@ PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite libqt5svg5-dev qttranslations5-l10n
     fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick poppler-utils sqlite3
+    xvfb xauth xdotool x11-utils imagemagick poppler-utils sqlite3 python3
 )
 
 missing=()
