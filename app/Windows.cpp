@@ -9,6 +9,7 @@
 #include "reference/CardForm.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
+#include "reference/TExportationcontacts.h"
 #include "reference/TForm3.h"
 #include "reference/TForm4.h"
 #include "reference/TGestionauteurs.h"
@@ -35,6 +36,7 @@ Teditioncontact *Editioncontact = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
 TApropos *Apropos = nullptr;
+TExportationcontacts *Exportationcontacts = nullptr;
 TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
 
 namespace Windows {
@@ -73,6 +75,7 @@ void wireMenus()
         Gestioncontacts->SearchFilter.clear();
         Gestioncontacts->exec();
     });
+    Form1->wire(QStringLiteral("actExportContacts"), [] { Exportationcontacts->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -102,6 +105,7 @@ void createAll()
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
     make(Apropos, Form1);
+    make(Exportationcontacts, Form1);
     make(RechercheSQLAuteur, Form1);
     wireMenus();
     registerCreators();

@@ -17,6 +17,7 @@ class Teditioncontact;
 class Trecherchesql;
 class TOptimizedatabase;
 class TApropos;
+class TExportationcontacts;
 class TRechercheSQLAuteur;
 
 extern TForm1 *Form1;
@@ -34,6 +35,7 @@ extern Teditioncontact *Editioncontact;
 extern Trecherchesql *Recherchesql;
 extern TOptimizedatabase *Optimizedatabase;
 extern TApropos *Apropos;
+extern TExportationcontacts *Exportationcontacts;
 extern TRechercheSQLAuteur *RechercheSQLAuteur;
 
 namespace Windows {

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/Dialogs.h"
+#include "app/FileDialogs.h"
 #include "app/TForm1.h"
 #include "app/Windows.h"
 #include "common/Desktop.h"
@@ -8,12 +9,17 @@
 #include "common/RecordGrid.h"
 #include "reference/CardForm.h"
 #include "reference/Contacts.h"
+#include "common/Trecherchesql.h"
+#include "reference/TExportationcontacts.h"
 #include "reference/TGestioncontacts.h"
 #include "reference/TGestionfournisseurs.h"
 #include "reference/Teditfournisseur.h"
 #include "reference/Teditioncontact.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlError>
@@ -98,6 +104,34 @@ int whileOpen(int which, EditorMode mode, qint64 id, const std::function<void()>
     return open(which, mode, id);
 }
 
+CardListWindow *list(int which)
+{
+    return which == 0 ? static_cast<CardListWindow *>(Gestionfournisseurs)
+                      : static_cast<CardListWindow *>(Gestioncontacts);
+}
+
+// Shows a modal window and runs `body` while it is up; it is closed afterwards if still open.
+void whileShown(QDialog *w, const std::function<void()> &body)
+{
+    QTimer::singleShot(0, w, [w, body] {
+        body();
+        if (w->isVisible())
+            w->reject();
+    });
+    w->exec();
+}
+
+// Answers the card that `trigger` opens with `body`.
+void onCard(int which, const std::function<void()> &body)
+{
+    QDialog *d = card(which);
+    QTimer::singleShot(0, d, [d, body] {
+        body();
+        if (d->isVisible())
+            d->reject();
+    });
+}
+
 void doubleClick(RecordGrid *grid, int row)
 {
     grid->scrollToItem(grid->item(row, 1));
@@ -129,6 +163,20 @@ private slots:
     void contactLists();
     void listHooks_data();
     void listHooks();
+
+    void listWindowsAsDesigned_data();
+    void listWindowsAsDesigned();
+    void searchIsLiteralAndKept_data();
+    void searchIsLiteralAndKept();
+    void cardsReloadTheirList_data();
+    void cardsReloadTheirList();
+    void supplierDeletionClearsReferences();
+    void contactWithLoanNotDeleted();
+    void exportChoices_data();
+    void exportChoices();
+    void exportCsvBytes();
+    void exportDoubleClickEdits();
+    void menusAndCreators();
 
 private:
     QTemporaryDir m_dir;
@@ -480,6 +528,368 @@ void TestContacts::listHooks()
     } else {
         QVERIFY(loans.isEmpty());
         QVERIFY(routines.isEmpty());
+    }
+}
+
+void TestContacts::listWindowsAsDesigned_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QStringList>("hints");
+    QTest::newRow("suppliers") << 0 << "Gestion des fournisseurs" << QStringList{"ID", "Fournisseurs"}
+                               << QStringList{"Ajouter un fournisseur", "Supprimer un fournisseur",
+                                              "Editer un fournisseur", "Rechercher un fournisseur"};
+    QTest::newRow("contacts") << 1 << "Gestion des contacts" << QStringList{"ID", "Contacts"}
+                              << QStringList{"Ajouter un contact", "Supprimer le contact", "Editer le contact",
+                                             "Rechercher un contact"};
+}
+
+void TestContacts::listWindowsAsDesigned()
+{
+    QFETCH(int, which);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, headers);
+    QFETCH(QStringList, hints);
+    CardListWindow *w = list(which);
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->minimumSize(), QSize(500, 500));
+    QStringList seen;
+    for (int c = 0; c < w->grid()->columnCount(); ++c)
+        seen << w->grid()->horizontalHeaderItem(c)->text();
+    QCOMPARE(seen, headers);
+    QVERIFY(w->grid()->isColumnHidden(0));
+    QStringList tips;
+    for (const char *b : {"add", "delete", "edit", "search"})
+        tips << w->button(QString::fromLatin1(b))->toolTip();
+    QCOMPARE(tips, hints);
+    QCOMPARE(w->closeButton()->text(), QStringLiteral("Fermer"));
+}
+
+void TestContacts::searchIsLiteralAndKept_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("suppliers") << 0 << "Rechercher le fournisseur :";
+    QTest::newRow("contacts") << 1 << "Rechercher le contact :";
+}
+
+void TestContacts::searchIsLiteralAndKept()
+{
+    QFETCH(int, which);
+    QFETCH(QString, prompt);
+    for (const char *n : {"100% Magie", "1000 Magies", "L'As de pique", "a_b", "axb", "Zèbre"})
+        exec(QStringLiteral("INSERT INTO %1 (nom) VALUES (?)").arg(table(which)), {QString::fromUtf8(n)});
+    CardListWindow *w = list(which);
+    const QList<QPair<QString, QStringList>> searches{
+        {QStringLiteral("%"), {QStringLiteral("100% Magie")}},
+        {QStringLiteral("_"), {QStringLiteral("a_b")}},
+        {QStringLiteral("l'as"), {QStringLiteral("L'As de pique")}},
+        {QStringLiteral("100"), {QStringLiteral("100% Magie"), QStringLiteral("1000 Magies")}},
+    };
+    QList<QStringList> found;
+    int selectedAfterSearch = -1;
+    whileShown(w, [&] {
+        w->grid()->selectRowAt(3);
+        for (const auto &s : searches) {
+            Dialogs::Testing::push(Result::Ok, s.first);
+            w->button(QStringLiteral("search"))->click();
+            found << column(w->grid(), QStringLiteral("nom"));
+        }
+        selectedAfterSearch = w->grid()->selectedRow();
+        w->closeButton()->click();
+    });
+    for (int i = 0; i < searches.size(); ++i)
+        QCOMPARE(found.at(i), searches.at(i).second);
+    QCOMPARE(selectedAfterSearch, 0);
+    const Dialogs::Request r = Dialogs::Testing::last(QStringLiteral("search"));
+    QCOMPARE(r.message, prompt);
+    QCOMPARE(r.fieldWidth, 150);
+    QCOMPARE(r.panelWidth, 0);
+    // "Fermer" keeps the filter; the menu empties it before showing the list.
+    QCOMPARE(w->SearchFilter, QStringLiteral("100"));
+    int rows = 0;
+    whileShown(w, [&] { rows = w->grid()->rowCount(); });
+    QCOMPARE(rows, 2);
+    QTimer::singleShot(0, w, [&] {
+        rows = w->grid()->rowCount();
+        w->reject();
+    });
+    Form1->action(QString::fromLatin1(which == 0 ? "actFournisseurs" : "actContacts"))->trigger();
+    QCOMPARE(rows, 6);
+    // A cancelled search lists everything.
+    whileShown(w, [&] {
+        Dialogs::Testing::push(Result::Cancel, QStringLiteral("Magie"));
+        w->Find();
+        rows = w->grid()->rowCount();
+    });
+    QCOMPARE(rows, 6);
+}
+
+void TestContacts::cardsReloadTheirList_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::newRow("suppliers") << 0;
+    QTest::newRow("contacts") << 1;
+}
+
+void TestContacts::cardsReloadTheirList()
+{
+    QFETCH(int, which);
+    for (const char *n : {"Alpha", "Bravo", "Charlie", "Delta"})
+        exec(QStringLiteral("INSERT INTO %1 (nom) VALUES (?)").arg(table(which)), {QString::fromLatin1(n)});
+    CardListWindow *w = list(which);
+    QStringList afterEdit, afterAdd, afterCancel;
+    int selectedAfterEdit = -1, selectedAfterAdd = -1;
+    QString editCaption, editName, addCaption;
+    whileShown(w, [&] {
+        RecordGrid *g = w->grid();
+        g->selectRowAt(2);
+        onCard(which, [&] {
+            editCaption = card(which)->windowTitle();
+            editName = form(which)->field(QStringLiteral("nom"))->text();
+            form(which)->field(QStringLiteral("nom"))->setText(QStringLiteral("Aaron"));
+            form(which)->validateButton()->click();
+        });
+        w->button(QStringLiteral("edit"))->click();
+        afterEdit = column(g, QStringLiteral("nom"));
+        selectedAfterEdit = g->selectedRow();
+        // A double-click opens the card too; cancelled, nothing changes.
+        onCard(which, [&] {
+            form(which)->field(QStringLiteral("nom"))->setText(QStringLiteral("Zulu"));
+            form(which)->cancelButton()->click();
+        });
+        doubleClick(g, 1);
+        afterCancel = column(g, QStringLiteral("nom"));
+        g->selectRowAt(3);
+        onCard(which, [&] {
+            addCaption = card(which)->windowTitle();
+            QTest::keyClicks(form(which)->field(QStringLiteral("nom")), QStringLiteral("Echo"));
+            form(which)->validateButton()->click();
+        });
+        w->button(QStringLiteral("add"))->click();
+        afterAdd = column(g, QStringLiteral("nom"));
+        selectedAfterAdd = g->selectedRow();
+    });
+    QCOMPARE(editCaption, which == 0 ? QStringLiteral("Edition d'un fournisseur") : QStringLiteral("Edition d'un contact"));
+    QCOMPARE(editName, QStringLiteral("Charlie"));
+    QCOMPARE(afterEdit, (QStringList{"Aaron", "Alpha", "Bravo", "Delta"}));
+    QCOMPARE(selectedAfterEdit, 2);
+    QCOMPARE(afterCancel, afterEdit);
+    QCOMPARE(addCaption, which == 0 ? QStringLiteral("Nouveau fournisseur") : QStringLiteral("Nouveau contact"));
+    QCOMPARE(afterAdd, (QStringList{"Aaron", "Alpha", "Bravo", "Delta", "Echo"}));
+    QCOMPARE(selectedAfterAdd, 3);
+}
+
+void TestContacts::supplierDeletionClearsReferences()
+{
+    const qint64 shop = exec(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES ('Boutique')"));
+    const qint64 other = exec(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES ('Atelier')"));
+    exec(QStringLiteral("INSERT INTO materiels (nom, id_fournisseur) VALUES ('Gobelets', ?), ('Cordes', ?)"),
+         {shop, other});
+    exec(QStringLiteral("INSERT INTO medias (nom, id_fournisseur) VALUES ('Livre', ?), ('DVD', ?)"), {shop, shop});
+    int selected = -1;
+    whileShown(Gestionfournisseurs, [&] {
+        RecordGrid *g = Gestionfournisseurs->grid();
+        g->selectRowAt(1); // Atelier, Boutique
+        Dialogs::Testing::push(Result::No);
+        Gestionfournisseurs->button(QStringLiteral("delete"))->click();
+        Dialogs::Testing::push(Result::Yes);
+        Gestionfournisseurs->button(QStringLiteral("delete"))->click();
+        selected = g->selectedRow();
+    });
+    QCOMPARE(Dialogs::Testing::last(QStringLiteral("question")).message,
+             QStringLiteral("Voulez-vous supprimer le fournisseur Boutique ?"));
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM materiels WHERE id_fournisseur=0")).toInt(), 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT id_fournisseur FROM materiels WHERE nom='Cordes'")).toLongLong(), other);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM medias WHERE id_fournisseur=0")).toInt(), 2);
+    QCOMPARE(scalar(QStringLiteral("SELECT nom FROM fournisseurs")).toString(), QStringLiteral("Atelier"));
+    QCOMPARE(count(QStringLiteral("fournisseurs")), 1);
+    QCOMPARE(selected, 0);
+}
+
+void TestContacts::contactWithLoanNotDeleted()
+{
+    const qint64 alice = exec(QStringLiteral("INSERT INTO contacts (nom) VALUES ('Alice')"));
+    const qint64 bruno = exec(QStringLiteral("INSERT INTO contacts (nom) VALUES ('Bruno')"));
+    for (const char *t : {"materiels", "medias"}) {
+        const QString lent = QStringLiteral("INSERT INTO %1 (nom, id_pret) VALUES ('Objet', ?)").arg(QLatin1String(t));
+        exec(lent, {alice});
+    }
+    exec(QStringLiteral("INSERT INTO lnk_spectateurs (id_spectateur, id_dest) VALUES (?, 1), (?, 2), (?, 1)"),
+         {alice, alice, bruno});
+    const auto deleteAlice = [] {
+        whileShown(Gestioncontacts, [] {
+            Gestioncontacts->grid()->selectRowAt(0);
+            Dialogs::Testing::push(Result::Yes);
+            Gestioncontacts->button(QStringLiteral("delete"))->click();
+        });
+    };
+    // Lent equipment, then lent documentation: refused before any question.
+    for (const char *t : {"materiels", "medias"}) {
+        Dialogs::Testing::clear();
+        deleteAlice();
+        QCOMPARE(Dialogs::Testing::log().size(), 1);
+        QCOMPARE(Dialogs::Testing::last(QStringLiteral("error")).message, Contacts::LentText);
+        QCOMPARE(count(QStringLiteral("contacts")), 2);
+        QCOMPARE(count(QStringLiteral("lnk_spectateurs")), 3);
+        QCOMPARE(Contacts::removeContact(Form1->database(), alice), Contacts::RemoveResult::Lent);
+        exec(QStringLiteral("UPDATE %1 SET id_pret=0").arg(QLatin1String(t))); // returned
+    }
+    Dialogs::Testing::clear();
+    deleteAlice();
+    QCOMPARE(Dialogs::Testing::last(QStringLiteral("question")).message,
+             QStringLiteral("Voulez-vous supprimer le contact Alice ?"));
+    QCOMPARE(scalar(QStringLiteral("SELECT nom FROM contacts")).toString(), QStringLiteral("Bruno"));
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_spectateurs WHERE id_spectateur=?"), {alice}).toInt(), 0);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_spectateurs WHERE id_spectateur=?"), {bruno}).toInt(), 1);
+}
+
+void TestContacts::exportChoices_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("Artiste") << 0 << QStringList{"Artiste", "Artiste client"};
+    QTest::newRow("Prospection commerciale") << 1 << QStringList{"Prospect"};
+    QTest::newRow("Client") << 2 << QStringList{"Artiste client"};
+    QTest::newRow("Administration") << 3 << QStringList{"Mairie"};
+    QTest::newRow("Non catégorisé") << 4 << QStringList{"Aucun"};
+    QTest::newRow("Tous les contacts") << 5
+                                       << QStringList{"Artiste", "Artiste client", "Aucun", "Mairie", "Prospect",
+                                                      "Sans rôles écrits"};
+}
+
+void TestContacts::exportChoices()
+{
+    QFETCH(int, choice);
+    QFETCH(QStringList, names);
+    const QString insert = QStringLiteral("INSERT INTO contacts (nom, isArtiste, isProspection, isClient, "
+                                          "isAdministration) VALUES (?, ?, ?, ?, ?)");
+    exec(insert, {QStringLiteral("Artiste"), "1", "0", "0", "0"});
+    exec(insert, {QStringLiteral("Artiste client"), "1", "0", "1", "0"});
+    exec(insert, {QStringLiteral("Prospect"), "0", "1", "0", "0"});
+    exec(insert, {QStringLiteral("Mairie"), "0", "0", "0", "1"});
+    exec(insert, {QStringLiteral("Aucun"), "0", "0", "0", "0"});
+    // Flags left NULL by another program: only under "Tous les contacts".
+    exec(QStringLiteral("INSERT INTO contacts (nom) VALUES ('Sans rôles écrits')"));
+    QStringList entries, listed, headers;
+    int startEntry = -1;
+    whileShown(Exportationcontacts, [&] {
+        QComboBox *c = Exportationcontacts->choice();
+        startEntry = c->currentIndex();
+        for (int i = 0; i < c->count(); ++i)
+            entries << c->itemText(i);
+        c->setCurrentIndex(choice);
+        listed = column(Exportationcontacts->grid(), QStringLiteral("nom"));
+        RecordGrid *g = Exportationcontacts->grid();
+        for (int i = 0; i < g->columnCount(); ++i)
+            if (!g->isColumnHidden(i))
+                headers << g->horizontalHeaderItem(i)->text();
+    });
+    QCOMPARE(startEntry, 0);
+    QCOMPARE(entries, (QStringList{"Artiste", "Prospection commerciale", "Client", "Administration",
+                                   "Non catégorisé", "Tous les contacts"}));
+    QCOMPARE(listed, names);
+    QCOMPARE(headers, (QStringList{"Nom", "Email", "Téléphone"}));
+}
+
+void TestContacts::exportCsvBytes()
+{
+    exec(QStringLiteral("INSERT INTO contacts (nom, email, tel, adresse, adresse_suite, codepostal, ville, pays, "
+                        "isArtiste) VALUES ('Zoé; la magicienne', 'zoe@x.fr', '01 02', '3 rue Haute', 'Bât. B', "
+                        "'75001', 'Paris', 'France', '1')"));
+    exec(QStringLiteral("INSERT INTO contacts (nom, isArtiste) VALUES ('Abel', '1')"));
+    const QString path = m_dir.filePath(QStringLiteral("contacts%1.csv").arg(m_file));
+    const QString empty = m_dir.filePath(QStringLiteral("vide%1.csv").arg(m_file));
+    whileShown(Exportationcontacts, [&] {
+        FileDialogs::Testing::push(path);
+        Exportationcontacts->exportButton()->click();
+        Exportationcontacts->choice()->setCurrentIndex(Contacts::Administrations);
+        FileDialogs::Testing::push(empty);
+        Exportationcontacts->exportButton()->click();
+        FileDialogs::Testing::push(QString()); // cancelled: nothing
+        Exportationcontacts->exportButton()->click();
+    });
+    QCOMPARE(TestSupport::readBytes(path),
+             QByteArray("Nom;Email;Tel;Adresse;Adresse (suite); Code postal; Ville; Pays;\n"
+                        "Abel;;;;;;;;\n"
+                        "Zo\xc3\xa9, la magicienne;zoe@x.fr;01 02;3 rue Haute;B\xc3\xa2t. B;75001;Paris;France;\n"));
+    QCOMPARE(TestSupport::readBytes(empty),
+             QByteArray("Nom;Email;Tel;Adresse;Adresse (suite); Code postal; Ville; Pays;\n"));
+    QCOMPARE(FileDialogs::Testing::log().last().filter, QStringLiteral("Fichier CSV|*.CSV"));
+    int done = 0;
+    for (const Dialogs::Request &r : Dialogs::Testing::log())
+        done += r.message == QStringLiteral("Export CSV effectué");
+    QCOMPARE(done, 2);
+}
+
+void TestContacts::exportDoubleClickEdits()
+{
+    for (const char *n : {"Alpha", "Bravo", "Charlie"})
+        exec(QStringLiteral("INSERT INTO contacts (nom, isClient) VALUES (?, '1')"), {QString::fromLatin1(n)});
+    QString caption;
+    QStringList after;
+    int selected = -1;
+    whileShown(Exportationcontacts, [&] {
+        Exportationcontacts->choice()->setCurrentIndex(Contacts::Clients);
+        RecordGrid *g = Exportationcontacts->grid();
+        onCard(1, [&] {
+            caption = Editioncontact->windowTitle();
+            Editioncontact->form()->field(QStringLiteral("nom"))->setText(QStringLiteral("Bravo bis"));
+            Editioncontact->form()->flag(QStringLiteral("isArtiste"))->click();
+            Editioncontact->form()->validateButton()->click();
+        });
+        doubleClick(g, 1);
+        after = column(g, QStringLiteral("nom"));
+        selected = g->selectedRow();
+        // The same entry is listed again.
+        QCOMPARE(Exportationcontacts->choice()->currentIndex(), int(Contacts::Clients));
+    });
+    QCOMPARE(caption, QStringLiteral("Edition d'un contact"));
+    QCOMPARE(after, (QStringList{"Alpha", "Bravo bis", "Charlie"}));
+    QCOMPARE(selected, 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT isArtiste || isClient FROM contacts WHERE nom='Bravo bis'")).toString(),
+             QStringLiteral("11"));
+}
+
+void TestContacts::menusAndCreators()
+{
+    // The export window from its menu item.
+    QWidget *seen = nullptr;
+    QTimer::singleShot(0, [&seen] {
+        seen = QApplication::activeModalWidget();
+        if (seen)
+            static_cast<QDialog *>(seen)->reject();
+    });
+    Form1->action(QStringLiteral("actExportContacts"))->trigger();
+    QCOMPARE(seen, static_cast<QWidget *>(Exportationcontacts));
+
+    // The add button of a selection dialog opens the card of its kind in ModeNew.
+    for (int which = 0; which < 2; ++which) {
+        const QString tableName = table(which);
+        exec(QStringLiteral("INSERT INTO %1 (nom) VALUES ('Ancien')").arg(tableName));
+        // A card last shown in ModeEdit must still open as a new one.
+        whileOpen(which, ModeEdit, 1, [] {});
+        QString caption;
+        QStringList listed;
+        QTimer::singleShot(0, Recherchesql, [&] {
+            QTest::keyClicks(Recherchesql->searchField(), QStringLiteral("nou"));
+            onCard(which, [&] {
+                caption = card(which)->windowTitle();
+                QTest::keyClicks(form(which)->field(QStringLiteral("nom")), QStringLiteral("Nouveau venu"));
+                form(which)->validateButton()->click();
+            });
+            Recherchesql->addButton()->click();
+            listed = column(Recherchesql->grid(), QStringLiteral("nom"));
+            Recherchesql->cancelButton()->click();
+        });
+        Recherchesql->SelectRecord(QStringLiteral("select id,nom from ") + tableName,
+                                   QStringLiteral("select id,nom from %1 WHERE nom LIKE :recherche").arg(tableName),
+                                   QStringLiteral("nom"), which == 0 ? SelectionDialog::Supplier : SelectionDialog::Contact,
+                                   false);
+        QCOMPARE(caption, which == 0 ? QStringLiteral("Nouveau fournisseur") : QStringLiteral("Nouveau contact"));
+        QCOMPARE(listed, QStringList{QStringLiteral("Nouveau venu")});
+        QCOMPARE(count(tableName), 2);
     }
 }
 
