@@ -31,13 +31,16 @@ CardForm::CardForm(QDialog *dialog, EditorContract *contract, const CardFormSpec
     m_panel = new QWidget(dialog);
     m_panel->setObjectName(QStringLiteral("fields"));
     auto *column = new QVBoxLayout(m_panel);
-    column->setSpacing(8);
+    // Labels on the left; a field marked besidePrevious joins the row above with its own label.
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(10);
+    form->setVerticalSpacing(8);
+    form->setColumnStretch(1, 1);
+    column->addLayout(form);
     QHBoxLayout *row = nullptr;
+    int rows = 0;
     for (const Contacts::Field &f : spec.record->fields) {
-        auto *cell = new QVBoxLayout;
-        cell->setSpacing(2);
         auto *label = new QLabel(f.label, m_panel);
-        cell->addWidget(label);
         auto *edit = new QLineEdit(m_panel);
         edit->setObjectName(f.column);
         edit->setMaxLength(f.maxLength);
@@ -45,28 +48,32 @@ CardForm::CardForm(QDialog *dialog, EditorContract *contract, const CardFormSpec
         m_fields.insert(f.column, edit);
         if (f.maxLength <= ShortField)
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (f.maxLength + 2) + 12);
+        if (f.besidePrevious && row) {
+            row->addSpacing(12);
+            row->addWidget(label);
+        } else {
+            row = new QHBoxLayout;
+            row->setSpacing(6);
+            form->addWidget(label, rows, 0);
+            form->addLayout(row, rows, 1);
+            ++rows;
+        }
+        row->addWidget(edit, f.maxLength <= ShortField ? 0 : 1);
         if (f.column == SiteColumn) {
-            auto *line = new QHBoxLayout;
-            line->addWidget(edit, 1);
             m_site = new QToolButton(m_panel);
             m_site->setObjectName(QStringLiteral("visitSite"));
             m_site->setText(QStringLiteral("www"));
             m_site->setToolTip(QStringLiteral("Visiter le site internet"));
             m_site->setAccessibleName(m_site->toolTip());
             connect(m_site, &QToolButton::clicked, this, &CardForm::visitSite);
-            line->addWidget(m_site);
-            cell->addLayout(line);
-        } else {
-            cell->addWidget(edit);
+            row->addWidget(m_site);
         }
-        if (!f.besidePrevious || !row) {
-            row = new QHBoxLayout;
-            row->setSpacing(12);
-            column->addLayout(row);
-        }
-        row->addLayout(cell, f.maxLength <= ShortField ? 0 : 1);
-        if (f.maxLength <= ShortField && !f.besidePrevious)
-            row->addStretch(1); // unless a field comes beside it
+    }
+    // A short field alone on its row keeps its width.
+    for (int r = 0; r < rows; ++r) {
+        auto *line = static_cast<QHBoxLayout *>(form->itemAtPosition(r, 1)->layout());
+        if (line->count() == 1 && line->stretch(0) == 0)
+            line->addStretch(1);
     }
     if (!spec.record->flags.isEmpty()) {
         auto *box = new QGroupBox(QStringLiteral("Type de contact :"), m_panel);

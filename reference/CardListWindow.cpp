@@ -5,8 +5,26 @@
 
 #include <QPushButton>
 
+namespace {
+ListWindowSpec windowSpec(const CardListWindowSpec &spec)
+{
+    ListWindowSpec w;
+    w.objectName = spec.objectName;
+    w.caption = spec.caption;
+    w.size = QSize(590, 533);
+    w.minimumSize = QSize(500, 500);
+    w.columns = {{QStringLiteral("ID"), QStringLiteral("id"), true},
+                 {spec.nameCaption, QStringLiteral("nom"), false, true}};
+    w.search.prompt = spec.searchPrompt;
+    // A bare field, without panel.
+    w.search.fieldWidth = 150;
+    w.search.panelWidth = 0;
+    return w;
+}
+} // namespace
+
 CardListWindow::CardListWindow(const CardListWindowSpec &spec, QWidget *parent)
-    : ListWindow(spec.window, parent), m_cards(spec)
+    : ListWindow(windowSpec(spec), parent), m_cards(spec)
 {
     addToolButton(QStringLiteral("add"), spec.addHint, QStringLiteral("btn-add"), QStyle::SP_FileDialogNewFolder,
                   [this] { Add(); });

@@ -7,7 +7,10 @@
 #include <functional>
 
 struct CardListWindowSpec {
-    ListWindowSpec window;
+    QString objectName;
+    QString caption;
+    QString nameCaption; // title of the name column
+    QString searchPrompt;
     const Contacts::Spec *list = nullptr;
     QString addHint, deleteHint, editHint, searchHint;
     // Shows the card in that mode for that record.

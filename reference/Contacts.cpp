@@ -2,6 +2,7 @@
 
 #include "common/FieldRules.h"
 #include "common/SqlText.h"
+#include "reference/NamedLists.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -13,20 +14,37 @@ const QString LentText = QStringLiteral("Du matériel ou une ressource documenta
                                         "contact. Vous ne pourrez supprimer ce contact qu'à l'issue du prêt.");
 const QString ExportHeader = QStringLiteral("Nom;Email;Tel;Adresse;Adresse (suite); Code postal; Ville; Pays;");
 
+namespace {
+// The address block both cards show, from "Adresse :" to "Tél :".
+QVector<Field> withAddress(QVector<Field> before, const QVector<Field> &after)
+{
+    before += {{QStringLiteral("Adresse :"), QStringLiteral("adresse"), 255},
+               {QStringLiteral("Complément adresse :"), QStringLiteral("adresse_suite"), 255},
+               {QStringLiteral("Code postal :"), QStringLiteral("codepostal"), 15},
+               {QStringLiteral("Ville :"), QStringLiteral("ville"), 255, true},
+               {QStringLiteral("Pays :"), QStringLiteral("pays"), 100},
+               {QStringLiteral("Tél :"), QStringLiteral("tel"), 100}};
+    return before + after;
+}
+
+Field email()
+{
+    return {QStringLiteral("Email :"), QStringLiteral("email"), 255};
+}
+
+Field site()
+{
+    return {QStringLiteral("Site internet :"), QStringLiteral("site"), 255};
+}
+} // namespace
+
 const Spec &suppliers()
 {
     static const Spec s{
         QStringLiteral("fournisseurs"),
-        {{QStringLiteral("Nom du fournisseur :"), QStringLiteral("nom"), 255},
-         {QStringLiteral("Nom du contact :"), QStringLiteral("nom_contact"), 255},
-         {QStringLiteral("Adresse :"), QStringLiteral("adresse"), 255},
-         {QStringLiteral("Complément adresse :"), QStringLiteral("adresse_suite"), 255},
-         {QStringLiteral("Code postal :"), QStringLiteral("codepostal"), 15},
-         {QStringLiteral("Ville :"), QStringLiteral("ville"), 255, true},
-         {QStringLiteral("Pays :"), QStringLiteral("pays"), 100},
-         {QStringLiteral("Tél :"), QStringLiteral("tel"), 100},
-         {QStringLiteral("Email :"), QStringLiteral("email"), 255},
-         {QStringLiteral("Site internet :"), QStringLiteral("site"), 255}},
+        withAddress({{QStringLiteral("Nom du fournisseur :"), QStringLiteral("nom"), 255},
+                     {QStringLiteral("Nom du contact :"), QStringLiteral("nom_contact"), 255}},
+                    {email(), site()}),
         {},
         QStringLiteral("SELECT id,nom from fournisseurs ORDER By nom"),
         SqlText::withLikeEscape(
@@ -49,18 +67,12 @@ const Spec &contacts()
 {
     static const Spec s{
         QStringLiteral("contacts"),
-        {{QStringLiteral("Nom du contact :"), QStringLiteral("nom"), 255},
-         {QStringLiteral("Adresse :"), QStringLiteral("adresse"), 255},
-         {QStringLiteral("Complément adresse :"), QStringLiteral("adresse_suite"), 255},
-         {QStringLiteral("Code postal :"), QStringLiteral("codepostal"), 15},
-         {QStringLiteral("Ville :"), QStringLiteral("ville"), 255, true},
-         {QStringLiteral("Pays :"), QStringLiteral("pays"), 100},
-         {QStringLiteral("Tél :"), QStringLiteral("tel"), 100},
-         {QStringLiteral("Fax :"), QStringLiteral("fax"), 100},
-         {QStringLiteral("SIRET :"), QStringLiteral("siret"), 20},
-         {QStringLiteral("Email :"), QStringLiteral("email"), 255},
-         {QStringLiteral("Site internet :"), QStringLiteral("site"), 255},
-         {QStringLiteral("Commentaire :"), QStringLiteral("commentaire"), 255}},
+        withAddress({{QStringLiteral("Nom du contact :"), QStringLiteral("nom"), 255}},
+                    {{QStringLiteral("Fax :"), QStringLiteral("fax"), 100},
+                     {QStringLiteral("SIRET :"), QStringLiteral("siret"), 20},
+                     email(),
+                     site(),
+                     {QStringLiteral("Commentaire :"), QStringLiteral("commentaire"), 255}}),
         {{QStringLiteral("Artiste"), QStringLiteral("isArtiste")},
          {QStringLiteral("Prospection commerciale"), QStringLiteral("isProspection")},
          {QStringLiteral("Client"), QStringLiteral("isClient")},
@@ -85,15 +97,7 @@ const Spec &contacts()
 
 namespace {
 
-// -1 when the statement fails.
-qint64 count(QSqlQuery &q)
-{
-    if (!q.exec() || !q.next())
-        return -1;
-    const qint64 n = q.value(0).toLongLong();
-    q.finish();
-    return n;
-}
+using NamedLists::count;
 
 bool run(QSqlQuery &q)
 {
@@ -152,12 +156,7 @@ QVector<Row> rows(QSqlQuery &q, const QString &type)
 
 bool list(QSqlQuery &query, const Spec &spec, const QString &filter)
 {
-    query.finish();
-    if (filter.isEmpty())
-        return query.exec(spec.listStatement);
-    query.prepare(spec.filteredStatement);
-    query.bindValue(QStringLiteral(":clausewhere"), SqlText::likeContains(filter));
-    return query.exec();
+    return NamedLists::list(query, spec.listStatement, spec.filteredStatement, filter);
 }
 
 bool read(QSqlDatabase db, const Spec &spec, qint64 id, Values *values)
@@ -249,7 +248,8 @@ QVector<Row> seenRoutines(QSqlDatabase db, qint64 contactId)
 {
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT routines.id as id,routines.nom as nom from lnk_spectateurs,routines WHERE "
-                             "lnk_spectateurs.id_spectateur=:id AND lnk_spectateurs.id_dest=routines.id  ORDER By nom"));
+                             "lnk_spectateurs.id_spectateur=:id AND lnk_spectateurs.id_dest=routines.id  "
+                             "ORDER By nom"));
     q.bindValue(QStringLiteral(":id"), contactId);
     return rows(q, QString());
 }

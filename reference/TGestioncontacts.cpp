@@ -33,15 +33,10 @@ bool removeContact(qint64 id, const QString &name)
 CardListWindowSpec spec()
 {
     CardListWindowSpec s;
-    s.window.objectName = QStringLiteral("Gestioncontacts");
-    s.window.caption = QStringLiteral("Gestion des contacts");
-    s.window.size = QSize(590, 533);
-    s.window.minimumSize = QSize(500, 500);
-    s.window.columns = {{QStringLiteral("ID"), QStringLiteral("id"), true},
-                        {QStringLiteral("Contacts"), QStringLiteral("nom"), false, true}};
-    s.window.search.prompt = QStringLiteral("Rechercher le contact :");
-    s.window.search.fieldWidth = 150;
-    s.window.search.panelWidth = 0;
+    s.objectName = QStringLiteral("Gestioncontacts");
+    s.caption = QStringLiteral("Gestion des contacts");
+    s.nameCaption = QStringLiteral("Contacts");
+    s.searchPrompt = QStringLiteral("Rechercher le contact :");
     s.list = &Contacts::contacts();
     s.addHint = QStringLiteral("Ajouter un contact");
     s.deleteHint = QStringLiteral("Supprimer le contact");

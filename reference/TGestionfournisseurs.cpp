@@ -19,15 +19,10 @@ bool removeSupplier(qint64 id, const QString &name)
 CardListWindowSpec spec()
 {
     CardListWindowSpec s;
-    s.window.objectName = QStringLiteral("Gestionfournisseurs");
-    s.window.caption = QStringLiteral("Gestion des fournisseurs");
-    s.window.size = QSize(590, 533);
-    s.window.minimumSize = QSize(500, 500);
-    s.window.columns = {{QStringLiteral("ID"), QStringLiteral("id"), true},
-                        {QStringLiteral("Fournisseurs"), QStringLiteral("nom"), false, true}};
-    s.window.search.prompt = QStringLiteral("Rechercher le fournisseur :");
-    s.window.search.fieldWidth = 150;
-    s.window.search.panelWidth = 0;
+    s.objectName = QStringLiteral("Gestionfournisseurs");
+    s.caption = QStringLiteral("Gestion des fournisseurs");
+    s.nameCaption = QStringLiteral("Fournisseurs");
+    s.searchPrompt = QStringLiteral("Rechercher le fournisseur :");
     s.list = &Contacts::suppliers();
     s.addHint = QStringLiteral("Ajouter un fournisseur");
     s.deleteHint = QStringLiteral("Supprimer un fournisseur");

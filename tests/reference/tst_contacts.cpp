@@ -671,7 +671,8 @@ void TestContacts::cardsReloadTheirList()
         afterAdd = column(g, QStringLiteral("nom"));
         selectedAfterAdd = g->selectedRow();
     });
-    QCOMPARE(editCaption, which == 0 ? QStringLiteral("Edition d'un fournisseur") : QStringLiteral("Edition d'un contact"));
+    QCOMPARE(editCaption,
+             which == 0 ? QStringLiteral("Edition d'un fournisseur") : QStringLiteral("Edition d'un contact"));
     QCOMPARE(editName, QStringLiteral("Charlie"));
     QCOMPARE(afterEdit, (QStringList{"Aaron", "Alpha", "Bravo", "Delta"}));
     QCOMPARE(selectedAfterEdit, 2);
@@ -885,8 +886,8 @@ void TestContacts::menusAndCreators()
         });
         Recherchesql->SelectRecord(QStringLiteral("select id,nom from ") + tableName,
                                    QStringLiteral("select id,nom from %1 WHERE nom LIKE :recherche").arg(tableName),
-                                   QStringLiteral("nom"), which == 0 ? SelectionDialog::Supplier : SelectionDialog::Contact,
-                                   false);
+                                   QStringLiteral("nom"),
+                                   which == 0 ? SelectionDialog::Supplier : SelectionDialog::Contact, false);
         QCOMPARE(caption, which == 0 ? QStringLiteral("Nouveau fournisseur") : QStringLiteral("Nouveau contact"));
         QCOMPARE(listed, QStringList{QStringLiteral("Nouveau venu")});
         QCOMPARE(count(tableName), 2);
