@@ -6,12 +6,18 @@
 #include "app/TOptimizedatabase.h"
 #include "common/TRechercheSQLAuteur.h"
 #include "common/Trecherchesql.h"
+#include "reference/CardForm.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
+#include "reference/TExportationcontacts.h"
 #include "reference/TForm3.h"
 #include "reference/TForm4.h"
 #include "reference/TGestionauteurs.h"
 #include "reference/TGestioncategories.h"
+#include "reference/TGestioncontacts.h"
+#include "reference/TGestionfournisseurs.h"
+#include "reference/Teditfournisseur.h"
+#include "reference/Teditioncontact.h"
 
 #include <functional>
 
@@ -23,9 +29,14 @@ TGestioncategories *Gestioncategories = nullptr;
 TAssistantcategories *Assistantcategories = nullptr;
 TGestionauteurs *Gestionauteurs = nullptr;
 TAssistantauteur *Assistantauteur = nullptr;
+TGestionfournisseurs *Gestionfournisseurs = nullptr;
+Teditfournisseur *Editfournisseur = nullptr;
+TGestioncontacts *Gestioncontacts = nullptr;
+Teditioncontact *Editioncontact = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
 TApropos *Apropos = nullptr;
+TExportationcontacts *Exportationcontacts = nullptr;
 TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
 
 namespace Windows {
@@ -56,6 +67,15 @@ void wireMenus()
     Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+    Form1->wire(QStringLiteral("actFournisseurs"), [] {
+        Gestionfournisseurs->SearchFilter.clear();
+        Gestionfournisseurs->exec();
+    });
+    Form1->wire(QStringLiteral("actContacts"), [] {
+        Gestioncontacts->SearchFilter.clear();
+        Gestioncontacts->exec();
+    });
+    Form1->wire(QStringLiteral("actExportContacts"), [] { Exportationcontacts->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -64,6 +84,8 @@ void registerCreators()
     SelectionDialog::setCreator(SelectionDialog::StoragePlace, [] { Form3->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Tag, [] { Assistantcategories->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Author, [] { Assistantauteur->exec(); });
+    SelectionDialog::setCreator(SelectionDialog::Contact, [] { openCard(Editioncontact, ModeNew); });
+    SelectionDialog::setCreator(SelectionDialog::Supplier, [] { openCard(Editfournisseur, ModeNew); });
 }
 
 void createAll()
@@ -76,9 +98,14 @@ void createAll()
     make(Assistantcategories, Form1);
     make(Gestionauteurs, Form1);
     make(Assistantauteur, Form1);
+    make(Gestionfournisseurs, Form1);
+    make(Editfournisseur, Form1);
+    make(Gestioncontacts, Form1);
+    make(Editioncontact, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
     make(Apropos, Form1);
+    make(Exportationcontacts, Form1);
     make(RechercheSQLAuteur, Form1);
     wireMenus();
     registerCreators();

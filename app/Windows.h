@@ -10,9 +10,14 @@ class TGestioncategories;
 class TAssistantcategories;
 class TGestionauteurs;
 class TAssistantauteur;
+class TGestionfournisseurs;
+class Teditfournisseur;
+class TGestioncontacts;
+class Teditioncontact;
 class Trecherchesql;
 class TOptimizedatabase;
 class TApropos;
+class TExportationcontacts;
 class TRechercheSQLAuteur;
 
 extern TForm1 *Form1;
@@ -23,9 +28,14 @@ extern TGestioncategories *Gestioncategories;
 extern TAssistantcategories *Assistantcategories;
 extern TGestionauteurs *Gestionauteurs;
 extern TAssistantauteur *Assistantauteur;
+extern TGestionfournisseurs *Gestionfournisseurs;
+extern Teditfournisseur *Editfournisseur;
+extern TGestioncontacts *Gestioncontacts;
+extern Teditioncontact *Editioncontact;
 extern Trecherchesql *Recherchesql;
 extern TOptimizedatabase *Optimizedatabase;
 extern TApropos *Apropos;
+extern TExportationcontacts *Exportationcontacts;
 extern TRechercheSQLAuteur *RechercheSQLAuteur;
 
 namespace Windows {

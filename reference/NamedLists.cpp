@@ -65,8 +65,6 @@ const Spec &authors()
     return s;
 }
 
-namespace {
-// -1 when the statement fails.
 qint64 count(QSqlQuery &q)
 {
     if (!q.exec() || !q.next())
@@ -75,7 +73,6 @@ qint64 count(QSqlQuery &q)
     q.finish();
     return n;
 }
-} // namespace
 
 AddResult add(QSqlDatabase db, const Spec &spec, const QString &name, const QString &description,
               QString *trimmedName)
@@ -156,10 +153,15 @@ RenameResult renameAuthor(QSqlDatabase db, qint64 id, const QString &currentName
 
 bool list(QSqlQuery &query, const Spec &spec, const QString &filter)
 {
+    return list(query, spec.listStatement, spec.filteredStatement, filter);
+}
+
+bool list(QSqlQuery &query, const QString &listStatement, const QString &filtered, const QString &filter)
+{
     query.finish();
     if (filter.isEmpty())
-        return query.exec(spec.listStatement);
-    query.prepare(spec.filteredStatement);
+        return query.exec(listStatement);
+    query.prepare(filtered);
     query.bindValue(QStringLiteral(":clausewhere"), SqlText::likeContains(filter));
     return query.exec();
 }

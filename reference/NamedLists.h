@@ -46,5 +46,10 @@ RenameResult renameAuthor(QSqlDatabase db, qint64 id, const QString &currentName
 
 // Runs the list statement, or the filtered one when `filter` is not empty.
 bool list(QSqlQuery &query, const Spec &spec, const QString &filter);
+// The same for any list: `filtered` binds :clausewhere to the filter, matched literally.
+bool list(QSqlQuery &query, const QString &listStatement, const QString &filtered, const QString &filter);
+
+// Runs a prepared "SELECT COUNT(*) ..." and returns the count; -1 when the statement fails.
+qint64 count(QSqlQuery &query);
 
 } // namespace NamedLists
