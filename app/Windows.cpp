@@ -8,10 +8,14 @@
 #include "common/Trecherchesql.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
+#include "reference/TEditionlien.h"
+#include "reference/TEditionmoteurderecherche.h"
 #include "reference/TForm3.h"
 #include "reference/TForm4.h"
 #include "reference/TGestionauteurs.h"
 #include "reference/TGestioncategories.h"
+#include "reference/TGestionliens.h"
+#include "reference/TGestionmoteursderecherche.h"
 
 #include <functional>
 
@@ -25,8 +29,12 @@ TGestionauteurs *Gestionauteurs = nullptr;
 TAssistantauteur *Assistantauteur = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
+TGestionliens *Gestionliens = nullptr;
+TEditionlien *Editionlien = nullptr;
 TApropos *Apropos = nullptr;
 TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
+TGestionmoteursderecherche *Gestionmoteursderecherche = nullptr;
+TEditionmoteurderecherche *Editionmoteurderecherche = nullptr;
 
 namespace Windows {
 
@@ -56,6 +64,8 @@ void wireMenus()
     Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+    Form1->wire(QStringLiteral("actMoteurs"), [] { Gestionmoteursderecherche->exec(); });
+    Form1->wire(QStringLiteral("actLiens"), [] { Gestionliens->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -78,8 +88,12 @@ void createAll()
     make(Assistantauteur, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
+    make(Gestionliens, Form1);
+    make(Editionlien, Form1);
     make(Apropos, Form1);
     make(RechercheSQLAuteur, Form1);
+    make(Gestionmoteursderecherche, Form1);
+    make(Editionmoteurderecherche, Form1);
     wireMenus();
     registerCreators();
 }

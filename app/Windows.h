@@ -12,8 +12,12 @@ class TGestionauteurs;
 class TAssistantauteur;
 class Trecherchesql;
 class TOptimizedatabase;
+class TGestionliens;
+class TEditionlien;
 class TApropos;
 class TRechercheSQLAuteur;
+class TGestionmoteursderecherche;
+class TEditionmoteurderecherche;
 
 extern TForm1 *Form1;
 extern TForm2 *Form2;
@@ -25,8 +29,12 @@ extern TGestionauteurs *Gestionauteurs;
 extern TAssistantauteur *Assistantauteur;
 extern Trecherchesql *Recherchesql;
 extern TOptimizedatabase *Optimizedatabase;
+extern TGestionliens *Gestionliens;
+extern TEditionlien *Editionlien;
 extern TApropos *Apropos;
 extern TRechercheSQLAuteur *RechercheSQLAuteur;
+extern TGestionmoteursderecherche *Gestionmoteursderecherche;
+extern TEditionmoteurderecherche *Editionmoteurderecherche;
 
 namespace Windows {
 // Creates every window in start-up order, the main window first.
