@@ -41,7 +41,8 @@ TEditionmoteurderecherche::TEditionmoteurderecherche(QWidget *parent) : WebRecor
     m_active = new QCheckBox(QStringLiteral("Activer ce moteur pour les recherches"), this);
     m_active->setObjectName(QStringLiteral("active"));
     addRow(m_active);
-    addRow(note(this, QStringLiteral("L'URL doit commencer par http:// ou https://")), 1);
+    addRow(note(this, QStringLiteral("L'URL doit commencer par http:// ou https://")));
+    addStretch();
 }
 
 void TEditionmoteurderecherche::clearExtra()

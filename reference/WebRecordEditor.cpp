@@ -80,6 +80,11 @@ void WebRecordEditor::addRow(QWidget *widget, int stretch)
     addRow(QString(), widget, stretch);
 }
 
+void WebRecordEditor::addStretch()
+{
+    m_fields->setRowStretch(m_nextRow++, 1);
+}
+
 void WebRecordEditor::setUrlButton(QWidget *button)
 {
     m_fields->removeWidget(m_url);

@@ -57,6 +57,8 @@ protected:
     // A row under the address: a label (may be empty) and a widget spanning the other columns.
     void addRow(const QString &label, QWidget *widget, int stretch = 0);
     void addRow(QWidget *widget, int stretch = 0);
+    // Empty space under the rows added so far.
+    void addStretch();
     // A button at the right of the address field.
     void setUrlButton(QWidget *button);
     // Widgets at the left of "Annuler" and "Valider".

@@ -1,3 +1,4 @@
+#include "ListTestHelpers.h"
 #include "support/TestSupport.h"
 
 #include "app/Dialogs.h"
@@ -22,66 +23,13 @@
 #include <QtTest>
 
 using Dialogs::Result;
+using namespace ListTestHelpers;
 
 namespace {
-
-void exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    q.finish();
-}
-
-QVariant scalar(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    QVariant v;
-    if (q.exec() && q.next())
-        v = q.value(0);
-    q.finish();
-    return v;
-}
 
 void addLink(int id, const QString &name, const QString &url, const QString &description = QString())
 {
     exec(QStringLiteral("INSERT INTO bookmarks (id,nom,url,description) VALUES (?,?,?,?)"), {id, name, url, description});
-}
-
-QStringList column(RecordGrid *grid, const QString &field)
-{
-    QStringList c;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        c << grid->cell(r, field);
-    return c;
-}
-
-// Shows a modal window and runs `body` while it is open; the window is closed afterwards.
-void whileShown(QDialog *w, const std::function<void()> &body)
-{
-    QTimer::singleShot(0, w, [w, body] {
-        body();
-        if (w->isVisible())
-            w->reject();
-    });
-    w->exec();
-}
-
-// Runs `body` in `editor` once `open` has shown it; an editor still open is then cancelled.
-void inEditor(QDialog *editor, const std::function<void()> &open, const std::function<void()> &body)
-{
-    QTimer::singleShot(0, editor, [editor, body] {
-        body();
-        if (editor->isVisible())
-            editor->reject();
-    });
-    open();
 }
 
 // Typed at the cursor (QTest::keyClicks only knows ASCII keys).
@@ -95,7 +43,7 @@ void typeLink(const QString &name, const QString &url, const QString &descriptio
 // Adds a link through the list window's add button and the editor.
 void addThroughEditor(const QString &name, const QString &url, const QString &description = QString())
 {
-    inEditor(Editionlien, [] { Gestionliens->button(QStringLiteral("add"))->click(); },
+    inDialog(Editionlien, [] { Gestionliens->button(QStringLiteral("add"))->click(); },
              [&] {
                  typeLink(name, url, description);
                  Editionlien->validateButton()->click();
@@ -407,7 +355,7 @@ void TestWebLinks::editKeepsFilterAndStoresAsTyped()
         Dialogs::Testing::push(Result::Ok, QStringLiteral("alp"));
         Gestionliens->Search();
         Gestionliens->grid()->selectRowAt(0);
-        inEditor(Editionlien, [] { emit Gestionliens->grid()->rowActivated(0); }, // double-click
+        inDialog(Editionlien, [] { emit Gestionliens->grid()->rowActivated(0); }, // double-click
                  [&] {
                      caption = Editionlien->windowTitle();
                      nameShown = Editionlien->nameEdit()->text();
@@ -440,7 +388,7 @@ void TestWebLinks::duplicateKeepsEditorOpen()
     bool openAfterNew = false, openAfterEdit = false;
     QString nameKept, urlKept, descriptionKept, editNameKept;
     whileShown(Gestionliens, [&] {
-        inEditor(Editionlien, [] { Gestionliens->Add(); },
+        inDialog(Editionlien, [] { Gestionliens->Add(); },
                  [&] {
                      typeLink(QStringLiteral("  MAGIE "), QStringLiteral("http://autre.fr"), QStringLiteral("notes"));
                      Editionlien->validateButton()->click();
@@ -451,7 +399,7 @@ void TestWebLinks::duplicateKeepsEditorOpen()
                  });
         // Renaming "Cartes" to another link's name in other letter case is refused too.
         Gestionliens->grid()->selectRowAt(0);
-        inEditor(Editionlien, [] { Gestionliens->Edit(); },
+        inDialog(Editionlien, [] { Gestionliens->Edit(); },
                  [&] {
                      Editionlien->nameEdit()->setText(QStringLiteral("magie"));
                      Editionlien->validateButton()->click();
@@ -460,7 +408,7 @@ void TestWebLinks::duplicateKeepsEditorOpen()
                  });
         // Its own name in other letter case is accepted.
         Gestionliens->grid()->selectRowAt(0);
-        inEditor(Editionlien, [] { Gestionliens->Edit(); },
+        inDialog(Editionlien, [] { Gestionliens->Edit(); },
                  [] {
                      Editionlien->nameEdit()->setText(QStringLiteral("CARTES"));
                      Editionlien->validateButton()->click();
@@ -483,7 +431,7 @@ void TestWebLinks::blankNameRefused()
 {
     bool enabledBefore = false, enabledAfter = true, open = false, emptyUrlEnabled = true;
     QString nameAfter;
-    inEditor(Editionlien, [] { Gestionliens->Add(); },
+    inDialog(Editionlien, [] { Gestionliens->Add(); },
              [&] {
                  QTest::keyClicks(Editionlien->nameEdit(), QStringLiteral("Nom"));
                  emptyUrlEnabled = Editionlien->validateButton()->isEnabled();
@@ -508,7 +456,7 @@ void TestWebLinks::fieldsRefuseLongTexts()
 {
     const QString longText(300, QLatin1Char('n'));
     int linkName = 0, linkUrl = 0, engineName = 0, engineUrl = 0;
-    inEditor(Editionlien, [] { Gestionliens->Add(); },
+    inDialog(Editionlien, [] { Gestionliens->Add(); },
              [&] {
                  QTest::keyClicks(Editionlien->nameEdit(), longText);
                  QTest::keyClicks(Editionlien->urlEdit(), QStringLiteral("http://") + longText);
@@ -516,7 +464,7 @@ void TestWebLinks::fieldsRefuseLongTexts()
                  linkUrl = Editionlien->urlEdit()->text().size();
                  Editionlien->validateButton()->click();
              });
-    inEditor(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Add(); },
+    inDialog(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Add(); },
              [&] {
                  QTest::keyClicks(Editionmoteurderecherche->nameEdit(), longText);
                  QTest::keyClicks(Editionmoteurderecherche->urlEdit(), QStringLiteral("http://") + longText);
@@ -548,7 +496,7 @@ void TestWebLinks::editorModes()
         Editionlien->HasPrevious = hasPrevious;
         Editionlien->HasNext = hasNext;
         Editionlien->GoNext = true; // left over from an earlier showing
-        inEditor(Editionlien, [] { Editionlien->exec(); },
+        inDialog(Editionlien, [] { Editionlien->exec(); },
                  [&s] {
                      s.caption = Editionlien->windowTitle();
                      s.name = Editionlien->nameEdit()->text();
@@ -585,7 +533,7 @@ void TestWebLinks::editorModes()
     // A stored link without a name can still be left with "Retour".
     exec(QStringLiteral("UPDATE bookmarks SET nom='' WHERE id=4"));
     Editionlien->openSingle(ModeView, 4);
-    inEditor(Editionlien, [] { Editionlien->exec(); }, [] { Editionlien->validateButton()->click(); });
+    inDialog(Editionlien, [] { Editionlien->exec(); }, [] { Editionlien->validateButton()->click(); });
     QCOMPARE(Editionlien->result(), int(QDialog::Accepted));
 }
 
@@ -614,7 +562,7 @@ void TestWebLinks::steppingInModeView()
             Editionlien->HasNext = pos < ids.size() - 1;
         },
         [&] {
-            inEditor(Editionlien, [] { Editionlien->exec(); },
+            inDialog(Editionlien, [] { Editionlien->exec(); },
                      [&] {
                          seen << Editionlien->nameEdit()->text()
                                      + (Editionlien->previousButton()->isVisible() ? QStringLiteral("<") : QString())
@@ -642,7 +590,7 @@ void TestWebLinks::visitOpensEncodedAddress()
         Gestionliens->grid()->selectRowAt(1); // no address: nothing opened
         Gestionliens->Visit();
         Gestionliens->grid()->selectRowAt(0);
-        inEditor(Editionlien, [] { Gestionliens->Edit(); },
+        inDialog(Editionlien, [] { Gestionliens->Edit(); },
                  [] {
                      Editionlien->visitButton()->click();
                      Editionlien->urlEdit()->clear();
@@ -732,7 +680,7 @@ void TestWebLinks::engineEnablingAndStorage()
     QFETCH(QString, stored);
     bool enabledSeen = !enabled, open = false, disabledAtStart = false;
     QString caption;
-    inEditor(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Add(); },
+    inDialog(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Add(); },
              [&] {
                  caption = Editionmoteurderecherche->windowTitle();
                  disabledAtStart = !Editionmoteurderecherche->validateButton()->isEnabled();
@@ -769,7 +717,7 @@ void TestWebLinks::engineEdit()
     whileShown(Gestionmoteursderecherche, [&] {
         RecordGrid *g = Gestionmoteursderecherche->grid();
         g->selectRowAt(column(g, QStringLiteral("nom")).indexOf(QStringLiteral("Google")));
-        inEditor(Editionmoteurderecherche, [] { Gestionmoteursderecherche->button(QStringLiteral("edit"))->click(); },
+        inDialog(Editionmoteurderecherche, [] { Gestionmoteursderecherche->button(QStringLiteral("edit"))->click(); },
                  [&] {
                      caption = Editionmoteurderecherche->windowTitle();
                      urlShown = Editionmoteurderecherche->urlEdit()->text();
@@ -793,7 +741,7 @@ void TestWebLinks::engineEdit()
     // "Annuler" writes nothing.
     Editionmoteurderecherche->EditorMode = ModeEdit;
     Editionmoteurderecherche->RecordId = google;
-    inEditor(Editionmoteurderecherche, [] { Editionmoteurderecherche->exec(); },
+    inDialog(Editionmoteurderecherche, [] { Editionmoteurderecherche->exec(); },
              [] {
                  Editionmoteurderecherche->nameEdit()->setText(QStringLiteral("Autre"));
                  Editionmoteurderecherche->cancelButton()->click();
@@ -818,7 +766,7 @@ void TestWebLinks::engineDuplicateKeepsEditorOpen()
     bool openAfterNew = false, openAfterEdit = false;
     QString urlKept;
     whileShown(Gestionmoteursderecherche, [&] {
-        inEditor(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Add(); },
+        inDialog(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Add(); },
                  [&] {
                      QTest::keyClicks(Editionmoteurderecherche->nameEdit(), QStringLiteral(" youtube "));
                      QTest::keyClicks(Editionmoteurderecherche->urlEdit(), QStringLiteral("https://autre.fr/?q=[_SEARCH_]"));
@@ -828,7 +776,7 @@ void TestWebLinks::engineDuplicateKeepsEditorOpen()
                  });
         RecordGrid *g = Gestionmoteursderecherche->grid();
         g->selectRowAt(column(g, QStringLiteral("nom")).indexOf(QStringLiteral("Google")));
-        inEditor(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Edit(); },
+        inDialog(Editionmoteurderecherche, [] { Gestionmoteursderecherche->Edit(); },
                  [&] {
                      Editionmoteurderecherche->nameEdit()->setText(QStringLiteral("VIRTUALMAGIE"));
                      Editionmoteurderecherche->validateButton()->click();

@@ -1,3 +1,4 @@
+#include "ListTestHelpers.h"
 #include "support/TestSupport.h"
 
 #include "app/TForm1.h"
@@ -11,18 +12,9 @@
 #include <QSqlQuery>
 #include <QtTest>
 
-namespace {
+using ListTestHelpers::exec;
 
-void exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    q.finish();
-}
+namespace {
 
 QStringList captions(const WebSearchMenu &menu)
 {
