@@ -10,6 +10,8 @@
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
 #include "reference/TExportationcontacts.h"
+#include "reference/TEditionlien.h"
+#include "reference/TEditionmoteurderecherche.h"
 #include "reference/TForm3.h"
 #include "reference/TForm4.h"
 #include "reference/TGestionauteurs.h"
@@ -18,6 +20,8 @@
 #include "reference/TGestionfournisseurs.h"
 #include "reference/Teditfournisseur.h"
 #include "reference/Teditioncontact.h"
+#include "reference/TGestionliens.h"
+#include "reference/TGestionmoteursderecherche.h"
 
 #include <functional>
 
@@ -35,9 +39,13 @@ TGestioncontacts *Gestioncontacts = nullptr;
 Teditioncontact *Editioncontact = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
+TGestionliens *Gestionliens = nullptr;
+TEditionlien *Editionlien = nullptr;
 TApropos *Apropos = nullptr;
 TExportationcontacts *Exportationcontacts = nullptr;
 TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
+TGestionmoteursderecherche *Gestionmoteursderecherche = nullptr;
+TEditionmoteurderecherche *Editionmoteurderecherche = nullptr;
 
 namespace Windows {
 
@@ -76,6 +84,8 @@ void wireMenus()
         Gestioncontacts->exec();
     });
     Form1->wire(QStringLiteral("actExportContacts"), [] { Exportationcontacts->exec(); });
+    Form1->wire(QStringLiteral("actMoteurs"), [] { Gestionmoteursderecherche->exec(); });
+    Form1->wire(QStringLiteral("actLiens"), [] { Gestionliens->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -104,9 +114,13 @@ void createAll()
     make(Editioncontact, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
+    make(Gestionliens, Form1);
+    make(Editionlien, Form1);
     make(Apropos, Form1);
     make(Exportationcontacts, Form1);
     make(RechercheSQLAuteur, Form1);
+    make(Gestionmoteursderecherche, Form1);
+    make(Editionmoteurderecherche, Form1);
     wireMenus();
     registerCreators();
 }

@@ -16,9 +16,13 @@ class TGestioncontacts;
 class Teditioncontact;
 class Trecherchesql;
 class TOptimizedatabase;
+class TGestionliens;
+class TEditionlien;
 class TApropos;
 class TExportationcontacts;
 class TRechercheSQLAuteur;
+class TGestionmoteursderecherche;
+class TEditionmoteurderecherche;
 
 extern TForm1 *Form1;
 extern TForm2 *Form2;
@@ -34,9 +38,13 @@ extern TGestioncontacts *Gestioncontacts;
 extern Teditioncontact *Editioncontact;
 extern Trecherchesql *Recherchesql;
 extern TOptimizedatabase *Optimizedatabase;
+extern TGestionliens *Gestionliens;
+extern TEditionlien *Editionlien;
 extern TApropos *Apropos;
 extern TExportationcontacts *Exportationcontacts;
 extern TRechercheSQLAuteur *RechercheSQLAuteur;
+extern TGestionmoteursderecherche *Gestionmoteursderecherche;
+extern TEditionmoteurderecherche *Editionmoteurderecherche;
 
 namespace Windows {
 // Creates every window in start-up order, the main window first.
