@@ -6,6 +6,8 @@
 #include "app/TOptimizedatabase.h"
 #include "common/TRechercheSQLAuteur.h"
 #include "common/Trecherchesql.h"
+#include "equipment/TEditionmateriel.h"
+#include "equipment/TInventairemateriel.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
 #include "reference/TForm3.h"
@@ -23,6 +25,8 @@ TGestioncategories *Gestioncategories = nullptr;
 TAssistantcategories *Assistantcategories = nullptr;
 TGestionauteurs *Gestionauteurs = nullptr;
 TAssistantauteur *Assistantauteur = nullptr;
+TInventairemateriel *Inventairemateriel = nullptr;
+TEditionmateriel *Editionmateriel = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
 TApropos *Apropos = nullptr;
@@ -56,6 +60,7 @@ void wireMenus()
     Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+    Form1->wire(QStringLiteral("actInventaireMateriel"), [] { Inventairemateriel->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -76,6 +81,8 @@ void createAll()
     make(Assistantcategories, Form1);
     make(Gestionauteurs, Form1);
     make(Assistantauteur, Form1);
+    make(Inventairemateriel, Form1);
+    make(Editionmateriel, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
     make(Apropos, Form1);
