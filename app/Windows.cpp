@@ -8,12 +8,17 @@
 #include "common/Trecherchesql.h"
 #include "equipment/TEditionmateriel.h"
 #include "equipment/TInventairemateriel.h"
+#include "reference/CardForm.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
 #include "reference/TForm3.h"
 #include "reference/TForm4.h"
 #include "reference/TGestionauteurs.h"
 #include "reference/TGestioncategories.h"
+#include "reference/TGestioncontacts.h"
+#include "reference/TGestionfournisseurs.h"
+#include "reference/Teditfournisseur.h"
+#include "reference/Teditioncontact.h"
 
 #include <functional>
 
@@ -25,6 +30,10 @@ TGestioncategories *Gestioncategories = nullptr;
 TAssistantcategories *Assistantcategories = nullptr;
 TGestionauteurs *Gestionauteurs = nullptr;
 TAssistantauteur *Assistantauteur = nullptr;
+TGestionfournisseurs *Gestionfournisseurs = nullptr;
+Teditfournisseur *Editfournisseur = nullptr;
+TGestioncontacts *Gestioncontacts = nullptr;
+Teditioncontact *Editioncontact = nullptr;
 TInventairemateriel *Inventairemateriel = nullptr;
 TEditionmateriel *Editionmateriel = nullptr;
 Trecherchesql *Recherchesql = nullptr;
@@ -60,6 +69,14 @@ void wireMenus()
     Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+    Form1->wire(QStringLiteral("actFournisseurs"), [] {
+        Gestionfournisseurs->SearchFilter.clear();
+        Gestionfournisseurs->exec();
+    });
+    Form1->wire(QStringLiteral("actContacts"), [] {
+        Gestioncontacts->SearchFilter.clear();
+        Gestioncontacts->exec();
+    });
     Form1->wire(QStringLiteral("actInventaireMateriel"), [] { Inventairemateriel->exec(); });
 }
 
@@ -69,6 +86,21 @@ void registerCreators()
     SelectionDialog::setCreator(SelectionDialog::StoragePlace, [] { Form3->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Tag, [] { Assistantcategories->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Author, [] { Assistantauteur->exec(); });
+    SelectionDialog::setCreator(SelectionDialog::Contact, [] { openCard(Editioncontact, ModeNew); });
+    SelectionDialog::setCreator(SelectionDialog::Supplier, [] { openCard(Editfournisseur, ModeNew); });
+}
+
+// Editors that open one another.
+void wireOpeners()
+{
+    // A loan of the contact card: the item read-only, without the way back to that card.
+    Editioncontact->OpenLoan = [](const QString &type, qint64 id) {
+        if (type != QLatin1String("Materiel"))
+            return;
+        Editionmateriel->openSingle(ModeView, id);
+        Editionmateriel->hideBorrowerCardButtonOnce();
+        Editionmateriel->exec();
+    };
 }
 
 void createAll()
@@ -81,6 +113,10 @@ void createAll()
     make(Assistantcategories, Form1);
     make(Gestionauteurs, Form1);
     make(Assistantauteur, Form1);
+    make(Gestionfournisseurs, Form1);
+    make(Editfournisseur, Form1);
+    make(Gestioncontacts, Form1);
+    make(Editioncontact, Form1);
     make(Inventairemateriel, Form1);
     make(Editionmateriel, Form1);
     make(Recherchesql, Form1);
@@ -89,6 +125,7 @@ void createAll()
     make(RechercheSQLAuteur, Form1);
     wireMenus();
     registerCreators();
+    wireOpeners();
 }
 
 void destroyAll()

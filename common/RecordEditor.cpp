@@ -9,6 +9,7 @@
 #include "common/PictureArea.h"
 #include "common/StoreMessages.h"
 #include "common/WriteUnit.h"
+#include "reference/WebSearchMenu.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -50,6 +51,8 @@ RecordEditor::RecordEditor(const RecordEditorSpec &spec, QWidget *parent) : QDia
     bottom->addWidget(m_cancel);
     bottom->addWidget(m_validate);
     outer->addLayout(bottom);
+
+    m_webSearch = new WebSearchMenu(this);
 
     connect(m_previous, &QToolButton::clicked, this, &RecordEditor::Previous);
     connect(m_next, &QToolButton::clicked, this, &RecordEditor::Next);
@@ -134,6 +137,11 @@ void RecordEditor::setPictureArea(PictureArea *area)
     m_picture = area;
 }
 
+void RecordEditor::addWebSearch(QToolButton *button, const std::function<QString()> &text)
+{
+    connect(button, &QToolButton::clicked, this, [this, button, text] { m_webSearch->PopupUnder(button, text()); });
+}
+
 void RecordEditor::hideForNextShowing(QWidget *control)
 {
     m_hiddenOnce << control;
@@ -165,6 +173,7 @@ void RecordEditor::hideEvent(QHideEvent *event)
 void RecordEditor::applyMode()
 {
     const bool view = EditorMode == ModeView;
+    m_webSearch->Rebuild();
     GoPrevious = GoNext = false;
     LinksChanged = false;
     m_previous->setToolTip(view ? QStringLiteral("Afficher la fiche précédente")

@@ -9,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QVector>
 
+#include <functional>
+
 class LinkGrid;
 class LookupField;
 class PictureArea;
@@ -17,6 +19,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class WebSearchMenu;
 
 struct RecordEditorSpec {
     QString objectName;
@@ -49,6 +52,9 @@ public:
     QToolButton *nextButton() const { return m_next; }
     QLineEdit *nameField() const { return m_name; }
     PictureArea *pictureArea() const { return m_picture; }
+    // The engines offered by the web-search buttons, rebuilt at each showing; its WebSearchText is
+    // the text they search for.
+    WebSearchMenu *webSearchMenu() const { return m_webSearch; }
 
     // "Valider" / "Retour".
     void Validate();
@@ -79,6 +85,8 @@ protected:
     // A list is saved when a list was changed, or at every save when `alwaysSaved`.
     void addLinkGrid(LinkGrid *grid, QToolButton *addButton, QToolButton *removeButton, bool alwaysSaved = false);
     void setPictureArea(PictureArea *area);
+    // A web-search button: the web-search menu pops up under it for the text `text` gives.
+    void addWebSearch(QToolButton *button, const std::function<QString()> &text);
 
     // The window's table of differences.
     // ModeNew: choose RecordId, set the defaults.
@@ -113,6 +121,7 @@ private:
 
     QLineEdit *m_name = nullptr;
     PictureArea *m_picture = nullptr;
+    WebSearchMenu *m_webSearch = nullptr;
     QVector<QLineEdit *> m_texts;
     QVector<QCheckBox *> m_boxes;
     QVector<QPlainTextEdit *> m_longTexts;

@@ -12,6 +12,9 @@
 #include "common/StoreMessages.h"
 #include "equipment/Equipment.h"
 #include "equipment/TInventairemateriel.h"
+#include "reference/CardForm.h"
+#include "reference/Teditfournisseur.h"
+#include "reference/Teditioncontact.h"
 #include "resources/Resources.h"
 
 #include <QCheckBox>
@@ -136,8 +139,10 @@ void TEditionmateriel::buildLayout()
     connect(m_consumable, &QCheckBox::toggled, m_quantity, &QWidget::setEnabled);
     connect(storageInfo, &QToolButton::clicked, this, &TEditionmateriel::ShowStorageInfo);
     connect(visit, &QToolButton::clicked, this, &TEditionmateriel::VisitLink);
-    Q_UNUSED(webName);
-    Q_UNUSED(webDesignation);
+    addWebSearch(webName, [this] { return m_nameField->text(); });
+    addWebSearch(webDesignation, [this] { return m_designation->text(); });
+    m_supplier->setCardOpener([](qint64 id) { openCard(Editfournisseur, ModeView, id); });
+    m_lender->setCardOpener([](qint64 id) { openCard(Editioncontact, ModeView, id); });
 
     // Left: the picture with the name and designation, the flags, then the fields; the
     // description fills the rest. Right: the tags.

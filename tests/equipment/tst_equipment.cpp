@@ -12,6 +12,10 @@
 #include "common/Trecherchesql.h"
 #include "equipment/TEditionmateriel.h"
 #include "equipment/TInventairemateriel.h"
+#include "reference/TMenuItemExtended.h"
+#include "reference/Teditfournisseur.h"
+#include "reference/Teditioncontact.h"
+#include "reference/WebSearchMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -197,6 +201,9 @@ private slots:
     void purchaseKeyFilter();
     void searchAfterSaves();
     void borrowerCardButtonHiddenOnce();
+    void cardsAndWebSearchInEveryMode_data();
+    void cardsAndWebSearchInEveryMode();
+    void loanOfContactCardOpensItem();
 
 private:
     QTemporaryDir m_dir;
@@ -923,6 +930,99 @@ void TestEquipment::borrowerCardButtonHiddenOnce()
     showEditor(ModeView, id, look);
     showEditor(ModeView, id, look);
     QCOMPARE(visible, (QList<bool>{false, true}));
+}
+
+void TestEquipment::cardsAndWebSearchInEveryMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("edit") << int(ModeEdit);
+    QTest::newRow("view") << int(ModeView);
+}
+
+void TestEquipment::cardsAndWebSearchInEveryMode()
+{
+    QFETCH(int, mode);
+    const qint64 supplier = insertNamed(QStringLiteral("fournisseurs"), QStringLiteral("Magicland"));
+    const qint64 lender = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 id = insertItem(QStringLiteral("Jeu Bicycle"), QStringLiteral("dos rouge"));
+    exec(QStringLiteral("UPDATE materiels SET id_fournisseur=?, id_pret=? WHERE id=?"), {supplier, lender, id});
+    exec(QStringLiteral("UPDATE moteurs SET actif=0"));
+    exec(QStringLiteral("UPDATE moteurs SET actif=1, url='https://cherche.example/?q=[_search_]' WHERE id=1"));
+    TEditionmateriel *e = Editionmateriel;
+    QList<QPair<int, qint64>> cards;
+    QStringList menu;
+    auto closeCard = [&](QDialog *card, EditorContract *contract) {
+        QTimer::singleShot(0, card, [&cards, card, contract] {
+            cards << qMakePair(int(contract->EditorMode), contract->RecordId);
+            card->reject();
+        });
+    };
+    showEditor(EditorMode(mode), id, [&] {
+        closeCard(Editfournisseur, Editfournisseur);
+        e->button(QStringLiteral("supplierCard"))->click();
+        closeCard(Editioncontact, Editioncontact);
+        e->button(QStringLiteral("lenderCard"))->click();
+        for (TMenuItemExtended *item : e->webSearchMenu()->items())
+            menu << item->text();
+        e->button(QStringLiteral("webSearchDesignation"))->click();
+        if (!e->webSearchMenu()->items().isEmpty())
+            e->webSearchMenu()->items().first()->trigger();
+        e->webSearchMenu()->hide();
+        // A search for an empty field offers nothing.
+        e->designationField()->setReadOnly(false);
+        e->designationField()->clear();
+        e->button(QStringLiteral("webSearchDesignation"))->click();
+        QVERIFY(!e->webSearchMenu()->isVisible());
+    });
+    QCOMPARE(cards, (QList<QPair<int, qint64>>{{int(ModeView), supplier}, {int(ModeView), lender}}));
+    QCOMPARE(menu, QStringList{QStringLiteral("Google")});
+    QCOMPARE(Desktop::Testing::opened().size(), 1);
+    QCOMPARE(Desktop::Testing::opened().first().toString(QUrl::FullyEncoded),
+             QStringLiteral("https://cherche.example/?q=dos%20rouge"));
+
+    // Without a supplier or a borrower the card buttons open nothing.
+    exec(QStringLiteral("UPDATE materiels SET id_fournisseur=0, id_pret=0"));
+    cards.clear();
+    showEditor(EditorMode(mode), id, [&] {
+        e->button(QStringLiteral("supplierCard"))->click();
+        e->button(QStringLiteral("lenderCard"))->click();
+    });
+    QVERIFY(cards.isEmpty());
+}
+
+void TestEquipment::loanOfContactCardOpensItem()
+{
+    const qint64 lender = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 id = insertItem(QStringLiteral("Gobelets"));
+    insertItem(QStringLiteral("Cordes"));
+    exec(QStringLiteral("UPDATE materiels SET id_pret=? WHERE id=?"), {lender, id});
+    bool shown = false, buttonVisible = true, stepping = true;
+    int mode = -1;
+    QString name;
+    QTimer::singleShot(0, Editioncontact, [&] {
+        RecordGrid *loans = Editioncontact->loansGrid();
+        loans->selectRowAt(0);
+        Showings s(Editionmateriel, {[&] {
+                       shown = true;
+                       mode = int(Editionmateriel->EditorMode);
+                       name = Editionmateriel->nameField()->text();
+                       buttonVisible = Editionmateriel->button(QStringLiteral("lenderCard"))->isVisible();
+                       stepping = Editionmateriel->previousButton()->isVisible() ||
+                                  Editionmateriel->nextButton()->isVisible();
+                       Editionmateriel->validateButton()->click();
+                   }});
+        emit loans->rowActivated(0);
+        Editioncontact->reject();
+    });
+    Editioncontact->EditorMode = ModeEdit;
+    Editioncontact->RecordId = lender;
+    Editioncontact->exec();
+    QVERIFY(shown);
+    QCOMPARE(mode, int(ModeView));
+    QCOMPARE(name, QStringLiteral("Gobelets"));
+    QVERIFY(!buttonVisible);
+    QVERIFY(!stepping);
+    QVERIFY(!Editionmateriel->button(QStringLiteral("lenderCard"))->isHidden());
 }
 
 QTEST_MAIN(TestEquipment)
