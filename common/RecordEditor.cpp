@@ -45,6 +45,12 @@ RecordEditor::RecordEditor(const RecordEditorSpec &spec, QWidget *parent) : QDia
         b->setAutoDefault(false);
         b->setMinimumWidth(100);
     }
+    // The row keeps its height when both step buttons are hidden.
+    for (QToolButton *b : {m_previous, m_next}) {
+        QSizePolicy policy = b->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(policy);
+    }
     bottom->addWidget(m_previous);
     bottom->addWidget(m_next);
     bottom->addStretch(1);
@@ -116,8 +122,10 @@ void RecordEditor::addLongText(QPlainTextEdit *text)
 void RecordEditor::addLookup(LookupField *field, QToolButton *clearButton, QToolButton *cardButton)
 {
     m_lookups << field;
-    if (clearButton)
+    if (clearButton) {
         connect(clearButton, &QToolButton::clicked, field, &LookupField::clearChoice);
+        m_editButtons << clearButton;
+    }
     if (cardButton)
         connect(cardButton, &QToolButton::clicked, field, &LookupField::openCard);
 }
@@ -130,6 +138,7 @@ void RecordEditor::addLinkGrid(LinkGrid *grid, QToolButton *addButton, QToolButt
     connect(grid, &LinkGrid::linksChanged, this, [this] { LinksChanged = true; });
     connect(addButton, &QToolButton::clicked, grid, &LinkGrid::add);
     connect(removeButton, &QToolButton::clicked, grid, &LinkGrid::removeSelected);
+    m_editButtons << addButton << removeButton;
 }
 
 void RecordEditor::setPictureArea(PictureArea *area)
@@ -202,6 +211,8 @@ void RecordEditor::applyMode()
         g->setViewOnly(view);
         g->clearRows();
     }
+    for (QToolButton *b : qAsConst(m_editButtons))
+        b->setEnabled(!view);
     if (m_picture) {
         m_picture->setEditorMode(EditorMode);
         m_picture->showPlaceholder();

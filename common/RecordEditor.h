@@ -128,5 +128,6 @@ private:
     QVector<LookupField *> m_lookups;
     QVector<LinkGrid *> m_grids;
     QVector<LinkGrid *> m_alwaysSaved;
+    QVector<QToolButton *> m_editButtons; // clear, add and remove buttons: nothing to do in ModeView
     QVector<QPointer<QWidget>> m_hiddenOnce;
 };

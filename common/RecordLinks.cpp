@@ -73,18 +73,24 @@ QString insertStatement(const LinkSpec &s)
                             : QStringLiteral("INSERT INTO %1 (%2,id_dest) VALUES (:idcat,:iddest)")
                                   .arg(s.linkTable, s.linkColumn);
 }
+
+// Runs a statement about the links of one record (:id, and :dest when the table has it).
+bool runForRecord(QSqlQuery &q, const QString &sql, const LinkSpec &spec, qint64 id)
+{
+    if (!q.prepare(sql))
+        return false;
+    if (spec.dest != NoKind)
+        q.bindValue(QStringLiteral(":dest"), spec.dest);
+    q.bindValue(QStringLiteral(":id"), id);
+    return q.exec();
+}
 } // namespace
 
 bool load(QSqlDatabase db, const LinkSpec &spec, qint64 id, QVector<Linked> *rows)
 {
     rows->clear();
     QSqlQuery q(db);
-    if (!q.prepare(loadStatement(spec)))
-        return false;
-    if (spec.dest != NoKind)
-        q.bindValue(QStringLiteral(":dest"), spec.dest);
-    q.bindValue(QStringLiteral(":id"), id);
-    if (!q.exec())
+    if (!runForRecord(q, loadStatement(spec), spec, id))
         return false;
     while (q.next())
         rows->append({q.value(0).toLongLong(), q.value(1).toString()});
@@ -96,12 +102,7 @@ bool save(QSqlDatabase db, const LinkSpec &spec, qint64 id, const QVector<qint64
     // The old links go only together with the new ones being written.
     WriteUnit unit(db);
     QSqlQuery q(db);
-    if (!q.prepare(deleteStatement(spec)))
-        return false;
-    if (spec.dest != NoKind)
-        q.bindValue(QStringLiteral(":dest"), spec.dest);
-    q.bindValue(QStringLiteral(":id"), id);
-    if (!q.exec())
+    if (!runForRecord(q, deleteStatement(spec), spec, id))
         return false;
     if (!q.prepare(insertStatement(spec)))
         return false;

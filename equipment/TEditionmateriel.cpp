@@ -159,18 +159,12 @@ void TEditionmateriel::buildLayout()
         flags->addWidget(b);
     flags->addStretch(1);
     top->addLayout(flags, 2, 0, 1, 3);
-    auto *amounts = new QHBoxLayout;
-    amounts->addWidget(label(c, QStringLiteral("Quantité restante :"), m_quantity));
-    amounts->addWidget(m_quantity, 1);
-    amounts->addSpacing(12);
-    amounts->addWidget(label(c, QStringLiteral("Date d'achat :"), m_purchaseDate));
-    m_purchaseDate->setFixedWidth(100);
-    amounts->addWidget(m_purchaseDate);
-    amounts->addSpacing(12);
-    amounts->addWidget(label(c, QStringLiteral("Valeur d'achat ( € )  :"), m_purchaseValue));
-    m_purchaseValue->setFixedWidth(100);
-    amounts->addWidget(m_purchaseValue);
-    top->addLayout(amounts, 3, 0, 1, 3);
+    auto *quantity = new QHBoxLayout;
+    quantity->addWidget(label(c, QStringLiteral("Quantité restante :"), m_quantity));
+    m_quantity->setFixedWidth(120);
+    quantity->addWidget(m_quantity);
+    quantity->addStretch(1);
+    top->addLayout(quantity, 3, 0, 1, 3);
     top->setColumnStretch(1, 1);
 
     auto *head = new QHBoxLayout;
@@ -188,10 +182,20 @@ void TEditionmateriel::buildLayout()
         if (second)
             fields->addWidget(second, r, 3);
     };
-    row(0, QStringLiteral("Fournisseur :"), m_supplier, supplierCard, supplierClear);
-    row(1, QStringLiteral("Rangement :"), m_storage, storageInfo, storageClear);
-    row(2, QStringLiteral("Preté à :"), m_lender, lenderCard, lenderClear);
-    row(3, QStringLiteral("Lien Internet :"), m_link, visit, nullptr);
+    auto *purchase = new QHBoxLayout;
+    m_purchaseDate->setFixedWidth(110);
+    purchase->addWidget(m_purchaseDate);
+    purchase->addSpacing(24);
+    purchase->addWidget(label(c, QStringLiteral("Valeur d'achat ( € )  :"), m_purchaseValue));
+    m_purchaseValue->setFixedWidth(120);
+    purchase->addWidget(m_purchaseValue);
+    purchase->addStretch(1);
+    fields->addWidget(label(c, QStringLiteral("Date d'achat :"), m_purchaseDate), 0, 0);
+    fields->addLayout(purchase, 0, 1);
+    row(1, QStringLiteral("Fournisseur :"), m_supplier, supplierCard, supplierClear);
+    row(2, QStringLiteral("Rangement :"), m_storage, storageInfo, storageClear);
+    row(3, QStringLiteral("Preté à :"), m_lender, lenderCard, lenderClear);
+    row(4, QStringLiteral("Lien Internet :"), m_link, visit, nullptr);
     fields->setColumnStretch(1, 1);
     fields->setColumnMinimumWidth(0, 130);
 

@@ -13,7 +13,7 @@ InventorySpec spec()
     s.window.size = QSize(906, 530);
     s.window.minimumSize = QSize(550, 410);
     GridColumn id{QStringLiteral("ID"), QStringLiteral("id"), true};
-    GridColumn name{QStringLiteral("Materiel"), QStringLiteral("nom"), false, false, 360};
+    GridColumn name{QStringLiteral("Materiel"), QStringLiteral("nom"), false, false, 410};
     GridColumn designation{QStringLiteral("Désignation"), QStringLiteral("designation"), false, false, 400};
     GridColumn imported{QStringLiteral("Import"), QStringLiteral("isImport"), true};
     s.window.columns = {id, name, designation, imported};

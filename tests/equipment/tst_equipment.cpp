@@ -730,6 +730,12 @@ void TestEquipment::viewModeIsReadOnly()
             e->tagGrid()->selectRowAt(0);
             e->button(QLatin1String(b))->click();
         }
+        QVERIFY(!e->button(QStringLiteral("tagAdd"))->isEnabled());
+        // Even when called directly.
+        refuseSelection(&selectionOpened);
+        e->tagGrid()->add();
+        e->tagGrid()->removeSelected();
+        e->supplierField()->clearChoice();
         click(e->pictureArea());
         QCOMPARE(e->supplierField()->text(), QStringLiteral("Magicland"));
         QCOMPARE(column(e->tagGrid(), QStringLiteral("nom")), QStringList{QStringLiteral("Close-up")});
