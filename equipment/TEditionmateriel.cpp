@@ -291,6 +291,9 @@ void TEditionmateriel::afterShowing()
 
 RecordStatements::SaveResult TEditionmateriel::saveRecord()
 {
+    // No id could be chosen when the editor was shown: nothing is written under a made-up one.
+    if (RecordId <= 0)
+        return RecordStatements::SaveResult::Failed;
     Equipment::Record r;
     r.id = RecordId;
     r.name = m_nameField->text();

@@ -434,6 +434,8 @@ void TestEquipment::steppingFollowsShownOrder()
         QCOMPARE(s.count, 3);
         QCOMPARE(column(g, QStringLiteral("nom")), (QStringList{"Boite", "Cartes", "Anneaux"}));
         QCOMPARE(g->selectedRow(), 2);
+        QCOMPARE(shown, (QStringList{"Boite", "Cartes", "Anneaux"}));
+        QCOMPARE(next, (QList<bool>{true, true, false}));
         // Stepping back the other way, in view of the same order.
         shown.clear(), previous.clear(), next.clear();
         Showings back(Editionmateriel, {
