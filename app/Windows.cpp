@@ -6,6 +6,8 @@
 #include "app/TOptimizedatabase.h"
 #include "common/TRechercheSQLAuteur.h"
 #include "common/Trecherchesql.h"
+#include "equipment/TEditionmateriel.h"
+#include "equipment/TInventairemateriel.h"
 #include "reference/CardForm.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
@@ -37,6 +39,8 @@ TGestionfournisseurs *Gestionfournisseurs = nullptr;
 Teditfournisseur *Editfournisseur = nullptr;
 TGestioncontacts *Gestioncontacts = nullptr;
 Teditioncontact *Editioncontact = nullptr;
+TInventairemateriel *Inventairemateriel = nullptr;
+TEditionmateriel *Editionmateriel = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
 TGestionliens *Gestionliens = nullptr;
@@ -86,6 +90,7 @@ void wireMenus()
     Form1->wire(QStringLiteral("actExportContacts"), [] { Exportationcontacts->exec(); });
     Form1->wire(QStringLiteral("actMoteurs"), [] { Gestionmoteursderecherche->exec(); });
     Form1->wire(QStringLiteral("actLiens"), [] { Gestionliens->exec(); });
+    Form1->wire(QStringLiteral("actInventaireMateriel"), [] { Inventairemateriel->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -96,6 +101,19 @@ void registerCreators()
     SelectionDialog::setCreator(SelectionDialog::Author, [] { Assistantauteur->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Contact, [] { openCard(Editioncontact, ModeNew); });
     SelectionDialog::setCreator(SelectionDialog::Supplier, [] { openCard(Editfournisseur, ModeNew); });
+}
+
+// Editors that open one another.
+void wireOpeners()
+{
+    // A loan of the contact card: the item read-only, without the way back to that card.
+    Editioncontact->OpenLoan = [](const QString &type, qint64 id) {
+        if (type != QLatin1String("Materiel"))
+            return;
+        Editionmateriel->openSingle(ModeView, id);
+        Editionmateriel->hideBorrowerCardButtonOnce();
+        Editionmateriel->exec();
+    };
 }
 
 void createAll()
@@ -112,6 +130,8 @@ void createAll()
     make(Editfournisseur, Form1);
     make(Gestioncontacts, Form1);
     make(Editioncontact, Form1);
+    make(Inventairemateriel, Form1);
+    make(Editionmateriel, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
     make(Gestionliens, Form1);
@@ -123,6 +143,7 @@ void createAll()
     make(Editionmoteurderecherche, Form1);
     wireMenus();
     registerCreators();
+    wireOpeners();
 }
 
 void destroyAll()

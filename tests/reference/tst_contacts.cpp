@@ -501,7 +501,9 @@ void TestContacts::listHooks()
     const qint64 routine = exec(QStringLiteral("INSERT INTO routines (id, nom) VALUES (7, 'Zombie')"));
     exec(QStringLiteral("INSERT INTO lnk_spectateurs (id_spectateur, id_dest) VALUES (?, ?)"), {alice, routine});
 
-    // Without hooks a double-click does nothing.
+    // Without hooks a double-click does nothing (the program sets OpenLoan to the equipment editor).
+    Editioncontact->OpenLoan = nullptr;
+    Editioncontact->OpenRoutine = nullptr;
     whileOpen(1, EditorMode(mode), alice, [&] {
         Editioncontact->tabs()->setCurrentIndex(1);
         doubleClick(Editioncontact->loansGrid(), 0);
