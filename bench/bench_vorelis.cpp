@@ -13,6 +13,8 @@
 #include "common/SelectionDialog.h"
 #include "common/Trecherchesql.h"
 #include "common/RecordGrid.h"
+#include "equipment/TInventairemateriel.h"
+#include <QTableWidget>
 #include "store/Collection.h"
 #include "store/CollectionStore.h"
 #include "store/Schema.h"
@@ -188,6 +190,64 @@ void selectionFigures(const QString &folder, int records)
     QFile::remove(work);
 }
 
+// The same rows in a bare grid: the statement, one item per cell, a paint.
+void bareGrid(QTableWidget &grid, const QString &sql, const QString &search)
+{
+    QSqlQuery q(Form1->database());
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    if (!search.isEmpty())
+        q.bindValue(QStringLiteral(":clausewhere"), QStringLiteral("%") + search + QStringLiteral("%"));
+    q.exec();
+    grid.setRowCount(0);
+    int row = 0;
+    while (q.next()) {
+        grid.insertRow(row);
+        for (int c = 0; c < 4; ++c)
+            grid.setItem(row, c, new QTableWidgetItem(q.value(c).toString()));
+        ++row;
+    }
+    grid.repaint();
+}
+
+// The equipment inventory filling its grid, whole and searched, against a bare grid.
+void inventoryFigures(const QString &folder, int records)
+{
+    const QString work = QDir(folder).filePath(QStringLiteral("inventory.vrl"));
+    replaceWith(dataFile(folder, records, 8), work);
+    FileDialogs::Testing::push(work);
+    Form1->OpenCollection();
+    if (!Form1->isCollectionOpen())
+        qFatal("cannot open %s", qPrintable(work));
+    Inventairemateriel->resize(906, 530);
+    Inventairemateriel->show();
+    QTableWidget bare;
+    bare.setColumnCount(4);
+    bare.resize(906, 530);
+    bare.show();
+    const QString all = QStringLiteral("SELECT id,nom,designation,isImport from materiels ORDER By nom LIMIT 10000");
+    const QString searched = QStringLiteral("SELECT id,nom,designation,isImport from materiels WHERE (nom LIKE "
+                                            ":clausewhere) OR (designation LIKE :clausewhere)  ORDER By nom LIMIT 10000");
+    figure(QStringLiteral("inventory list of %1 items (10,000 listed)").arg(records), nullptr,
+           [] {
+               Inventairemateriel->SearchText.clear();
+               Inventairemateriel->Reload();
+               Inventairemateriel->grid()->repaint();
+           },
+           QStringLiteral("bare grid, same rows"), nullptr, [&] { bareGrid(bare, all, QString()); });
+    figure(QStringLiteral("inventory search \"Gob\" in %1 items").arg(records), nullptr,
+           [] {
+               Inventairemateriel->SearchText = QStringLiteral("Gob");
+               Inventairemateriel->Reload();
+               Inventairemateriel->grid()->repaint();
+           },
+           QStringLiteral("bare grid, same rows"), nullptr, [&] { bareGrid(bare, searched, QStringLiteral("Gob")); });
+    Inventairemateriel->SearchText.clear();
+    Inventairemateriel->hide();
+    Form1->CloseCollection();
+    QFile::remove(work);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -213,6 +273,7 @@ int main(int argc, char *argv[])
     Windows::createAll();
     for (int size : sizes)
         openFigures(folder, size);
+    inventoryFigures(folder, sizes.first());
     selectionFigures(folder, sizes.last());
     Windows::destroyAll();
     return 0;
