@@ -46,8 +46,11 @@ CardForm::CardForm(QDialog *dialog, EditorContract *contract, const CardFormSpec
         edit->setMaxLength(f.maxLength);
         label->setBuddy(edit);
         m_fields.insert(f.column, edit);
-        if (f.maxLength <= ShortField)
-            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (f.maxLength + 2) + 12);
+        if (f.maxLength <= ShortField) {
+            // Postal codes are a few characters long whatever their limit; the city beside needs the room.
+            const int chars = f.maxLength <= 15 ? 8 : f.maxLength;
+            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2) + 12);
+        }
         if (f.besidePrevious && row) {
             row->addSpacing(12);
             row->addWidget(label);
