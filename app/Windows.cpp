@@ -6,6 +6,14 @@
 #include "app/TOptimizedatabase.h"
 #include "common/TRechercheSQLAuteur.h"
 #include "common/Trecherchesql.h"
+#include "equipment/TInventairecomptable.h"
+#include "equipment/TVisualisationAcommander.h"
+#include "equipment/TVisualisationMateriel.h"
+#include "equipment/TVisualisationconsommables.h"
+#include "equipment/TVisualisationmaterielhs.h"
+#include "equipment/TVisualisationmaterielmaintenance.h"
+#include "equipment/TVisualisationmaterielsansroutine.h"
+#include "equipment/TVisualisationmaterielspretes.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
 #include "reference/TForm3.h"
@@ -25,8 +33,16 @@ TGestionauteurs *Gestionauteurs = nullptr;
 TAssistantauteur *Assistantauteur = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
+TVisualisationMateriel *VisualisationMateriel = nullptr;
+TVisualisationconsommables *Visualisationconsommables = nullptr;
+TVisualisationAcommander *VisualisationAcommander = nullptr;
+TVisualisationmaterielspretes *Visualisationmaterielspretes = nullptr;
+TVisualisationmaterielsansroutine *Visualisationmaterielsansroutine = nullptr;
+TVisualisationmaterielhs *Visualisationmaterielhs = nullptr;
+TVisualisationmaterielmaintenance *Visualisationmaterielmaintenance = nullptr;
 TApropos *Apropos = nullptr;
 TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
+TInventairecomptable *Inventairecomptable = nullptr;
 
 namespace Windows {
 
@@ -56,6 +72,14 @@ void wireMenus()
     Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+    Form1->wire(QStringLiteral("actVisuRangement"), [] { VisualisationMateriel->exec(); });
+    Form1->wire(QStringLiteral("actConsommables"), [] { Visualisationconsommables->exec(); });
+    Form1->wire(QStringLiteral("actACommander"), [] { VisualisationAcommander->exec(); });
+    Form1->wire(QStringLiteral("actHorsService"), [] { Visualisationmaterielhs->exec(); });
+    Form1->wire(QStringLiteral("actMaintenance"), [] { Visualisationmaterielmaintenance->exec(); });
+    Form1->wire(QStringLiteral("actMaterielsPretes"), [] { Visualisationmaterielspretes->exec(); });
+    Form1->wire(QStringLiteral("actSansRoutine"), [] { Visualisationmaterielsansroutine->exec(); });
+    Form1->wire(QStringLiteral("actInventaireComptable"), [] { Inventairecomptable->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -78,8 +102,16 @@ void createAll()
     make(Assistantauteur, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
+    make(VisualisationMateriel, Form1);
+    make(Visualisationconsommables, Form1);
+    make(VisualisationAcommander, Form1);
+    make(Visualisationmaterielspretes, Form1);
+    make(Visualisationmaterielsansroutine, Form1);
+    make(Visualisationmaterielhs, Form1);
+    make(Visualisationmaterielmaintenance, Form1);
     make(Apropos, Form1);
     make(RechercheSQLAuteur, Form1);
+    make(Inventairecomptable, Form1);
     wireMenus();
     registerCreators();
 }

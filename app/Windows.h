@@ -12,8 +12,16 @@ class TGestionauteurs;
 class TAssistantauteur;
 class Trecherchesql;
 class TOptimizedatabase;
+class TVisualisationMateriel;
+class TVisualisationconsommables;
+class TVisualisationAcommander;
+class TVisualisationmaterielspretes;
+class TVisualisationmaterielsansroutine;
+class TVisualisationmaterielhs;
+class TVisualisationmaterielmaintenance;
 class TApropos;
 class TRechercheSQLAuteur;
+class TInventairecomptable;
 
 extern TForm1 *Form1;
 extern TForm2 *Form2;
@@ -25,8 +33,16 @@ extern TGestionauteurs *Gestionauteurs;
 extern TAssistantauteur *Assistantauteur;
 extern Trecherchesql *Recherchesql;
 extern TOptimizedatabase *Optimizedatabase;
+extern TVisualisationMateriel *VisualisationMateriel;
+extern TVisualisationconsommables *Visualisationconsommables;
+extern TVisualisationAcommander *VisualisationAcommander;
+extern TVisualisationmaterielspretes *Visualisationmaterielspretes;
+extern TVisualisationmaterielsansroutine *Visualisationmaterielsansroutine;
+extern TVisualisationmaterielhs *Visualisationmaterielhs;
+extern TVisualisationmaterielmaintenance *Visualisationmaterielmaintenance;
 extern TApropos *Apropos;
 extern TRechercheSQLAuteur *RechercheSQLAuteur;
+extern TInventairecomptable *Inventairecomptable;
 
 namespace Windows {
 // Creates every window in start-up order, the main window first.
