@@ -20,6 +20,8 @@
 #include "reference/TForm4.h"
 #include "reference/TGestionauteurs.h"
 #include "reference/TGestioncategories.h"
+#include "search/TEditiontechnique.h"
+#include "search/TGestiontechniques.h"
 
 #include <functional>
 
@@ -41,6 +43,8 @@ TVisualisationmaterielsansroutine *Visualisationmaterielsansroutine = nullptr;
 TVisualisationmaterielhs *Visualisationmaterielhs = nullptr;
 TVisualisationmaterielmaintenance *Visualisationmaterielmaintenance = nullptr;
 TApropos *Apropos = nullptr;
+TGestiontechniques *Gestiontechniques = nullptr;
+TEditiontechnique *Editiontechnique = nullptr;
 TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
 TInventairecomptable *Inventairecomptable = nullptr;
 
@@ -72,6 +76,7 @@ void wireMenus()
     Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+    Form1->wire(QStringLiteral("actTechniques"), [] { Gestiontechniques->exec(); });
     Form1->wire(QStringLiteral("actVisuRangement"), [] { VisualisationMateriel->exec(); });
     Form1->wire(QStringLiteral("actConsommables"), [] { Visualisationconsommables->exec(); });
     Form1->wire(QStringLiteral("actACommander"), [] { VisualisationAcommander->exec(); });
@@ -88,6 +93,10 @@ void registerCreators()
     SelectionDialog::setCreator(SelectionDialog::StoragePlace, [] { Form3->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Tag, [] { Assistantcategories->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Author, [] { Assistantauteur->exec(); });
+    SelectionDialog::setCreator(SelectionDialog::Technique, [] {
+        Editiontechnique->EditorMode = ModeNew;
+        Editiontechnique->exec();
+    });
 }
 
 void createAll()
@@ -110,6 +119,8 @@ void createAll()
     make(Visualisationmaterielhs, Form1);
     make(Visualisationmaterielmaintenance, Form1);
     make(Apropos, Form1);
+    make(Gestiontechniques, Form1);
+    make(Editiontechnique, Form1);
     make(RechercheSQLAuteur, Form1);
     make(Inventairecomptable, Form1);
     wireMenus();

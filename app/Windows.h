@@ -20,6 +20,8 @@ class TVisualisationmaterielsansroutine;
 class TVisualisationmaterielhs;
 class TVisualisationmaterielmaintenance;
 class TApropos;
+class TGestiontechniques;
+class TEditiontechnique;
 class TRechercheSQLAuteur;
 class TInventairecomptable;
 
@@ -41,6 +43,8 @@ extern TVisualisationmaterielsansroutine *Visualisationmaterielsansroutine;
 extern TVisualisationmaterielhs *Visualisationmaterielhs;
 extern TVisualisationmaterielmaintenance *Visualisationmaterielmaintenance;
 extern TApropos *Apropos;
+extern TGestiontechniques *Gestiontechniques;
+extern TEditiontechnique *Editiontechnique;
 extern TRechercheSQLAuteur *RechercheSQLAuteur;
 extern TInventairecomptable *Inventairecomptable;
 
