@@ -4,9 +4,12 @@
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "app/TOptimizedatabase.h"
+#include "common/ReportWindow.h"
 #include "common/TRechercheSQLAuteur.h"
 #include "common/Trecherchesql.h"
+#include "equipment/TEditionmateriel.h"
 #include "equipment/TInventairecomptable.h"
+#include "equipment/TInventairemateriel.h"
 #include "equipment/TVisualisationAcommander.h"
 #include "equipment/TVisualisationMateriel.h"
 #include "equipment/TVisualisationconsommables.h"
@@ -14,12 +17,17 @@
 #include "equipment/TVisualisationmaterielmaintenance.h"
 #include "equipment/TVisualisationmaterielsansroutine.h"
 #include "equipment/TVisualisationmaterielspretes.h"
+#include "reference/CardForm.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
 #include "reference/TForm3.h"
 #include "reference/TForm4.h"
 #include "reference/TGestionauteurs.h"
 #include "reference/TGestioncategories.h"
+#include "reference/TGestioncontacts.h"
+#include "reference/TGestionfournisseurs.h"
+#include "reference/Teditfournisseur.h"
+#include "reference/Teditioncontact.h"
 #include "search/TEditiontechnique.h"
 #include "search/TGestiontechniques.h"
 
@@ -33,6 +41,12 @@ TGestioncategories *Gestioncategories = nullptr;
 TAssistantcategories *Assistantcategories = nullptr;
 TGestionauteurs *Gestionauteurs = nullptr;
 TAssistantauteur *Assistantauteur = nullptr;
+TGestionfournisseurs *Gestionfournisseurs = nullptr;
+Teditfournisseur *Editfournisseur = nullptr;
+TGestioncontacts *Gestioncontacts = nullptr;
+Teditioncontact *Editioncontact = nullptr;
+TInventairemateriel *Inventairemateriel = nullptr;
+TEditionmateriel *Editionmateriel = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
 TVisualisationMateriel *VisualisationMateriel = nullptr;
@@ -77,6 +91,15 @@ void wireMenus()
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
     Form1->wire(QStringLiteral("actTechniques"), [] { Gestiontechniques->exec(); });
+    Form1->wire(QStringLiteral("actFournisseurs"), [] {
+        Gestionfournisseurs->SearchFilter.clear();
+        Gestionfournisseurs->exec();
+    });
+    Form1->wire(QStringLiteral("actContacts"), [] {
+        Gestioncontacts->SearchFilter.clear();
+        Gestioncontacts->exec();
+    });
+    Form1->wire(QStringLiteral("actInventaireMateriel"), [] { Inventairemateriel->exec(); });
     Form1->wire(QStringLiteral("actVisuRangement"), [] { VisualisationMateriel->exec(); });
     Form1->wire(QStringLiteral("actConsommables"), [] { Visualisationconsommables->exec(); });
     Form1->wire(QStringLiteral("actACommander"), [] { VisualisationAcommander->exec(); });
@@ -97,6 +120,26 @@ void registerCreators()
         Editiontechnique->EditorMode = ModeNew;
         Editiontechnique->exec();
     });
+    SelectionDialog::setCreator(SelectionDialog::Contact, [] { openCard(Editioncontact, ModeNew); });
+    SelectionDialog::setCreator(SelectionDialog::Supplier, [] { openCard(Editfournisseur, ModeNew); });
+}
+
+// Editors that open one another.
+void wireOpeners()
+{
+    // A loan of the contact card: the item read-only, without the way back to that card.
+    Editioncontact->OpenLoan = [](const QString &type, qint64 id) {
+        if (type != QLatin1String("Materiel"))
+            return;
+        Editionmateriel->openSingle(ModeView, id);
+        Editionmateriel->hideBorrowerCardButtonOnce();
+        Editionmateriel->exec();
+    };
+    // A double-click in the equipment reports edits the item, without stepping.
+    ReportWindow::setRecordOpener(ReportWindowSpec::Equipment, [](qint64 id) {
+        Editionmateriel->openSingle(ModeEdit, id);
+        Editionmateriel->exec();
+    });
 }
 
 void createAll()
@@ -109,6 +152,12 @@ void createAll()
     make(Assistantcategories, Form1);
     make(Gestionauteurs, Form1);
     make(Assistantauteur, Form1);
+    make(Gestionfournisseurs, Form1);
+    make(Editfournisseur, Form1);
+    make(Gestioncontacts, Form1);
+    make(Editioncontact, Form1);
+    make(Inventairemateriel, Form1);
+    make(Editionmateriel, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
     make(VisualisationMateriel, Form1);
@@ -125,6 +174,7 @@ void createAll()
     make(Inventairecomptable, Form1);
     wireMenus();
     registerCreators();
+    wireOpeners();
 }
 
 void destroyAll()

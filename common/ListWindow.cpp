@@ -32,6 +32,7 @@ ListWindow::ListWindow(const ListWindowSpec &spec, QWidget *parent) : QDialog(pa
     outer->addLayout(row, 1);
 
     auto *bottom = new QHBoxLayout;
+    m_bottom = bottom;
     bottom->addStretch(1);
     m_close = new QPushButton(QStringLiteral("Fermer"), this);
     m_close->setObjectName(QStringLiteral("close"));

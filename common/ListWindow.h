@@ -11,6 +11,7 @@
 
 class QSqlQuery;
 class QToolButton;
+class QHBoxLayout;
 class QVBoxLayout;
 class QPushButton;
 
@@ -52,6 +53,8 @@ protected:
     virtual bool runListing(QSqlQuery &query) = 0;
     // After the grid is filled (greying rows and the like).
     virtual void afterListing() {}
+    // The row under the grid that holds "Fermer", for windows that add controls beside it.
+    QHBoxLayout *bottomRow() const { return m_bottom; }
 
     void showEvent(QShowEvent *event) override;
     void reject() override;
@@ -61,6 +64,7 @@ protected:
 private:
     RecordGrid *m_grid = nullptr;
     QVBoxLayout *m_buttonColumn = nullptr;
+    QHBoxLayout *m_bottom = nullptr;
     QPushButton *m_close = nullptr;
     QHash<QString, QToolButton *> m_buttons;
 };

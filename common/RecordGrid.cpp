@@ -80,6 +80,8 @@ int RecordGrid::fill(QSqlQuery &query)
         ++row;
     }
     setRowCount(row);
+    if (m_keepSort && m_sortColumn >= 0)
+        sortItems(m_sortColumn, m_order);
     setUpdatesEnabled(true);
     return row;
 }
@@ -156,5 +158,12 @@ bool RecordGrid::isRowGrey(int row) const
 void RecordGrid::sortByClick(int column)
 {
     m_order = m_order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    m_sortColumn = column;
     sortItems(column, m_order);
+}
+
+void RecordGrid::resetSort()
+{
+    m_sortColumn = -1;
+    m_order = Qt::DescendingOrder;
 }

@@ -43,6 +43,11 @@ public:
     bool isRowGrey(int row) const;
 
     void sortByClick(int column);
+    // Lists that are filled again while the user steps through them keep the order chosen by a
+    // title click; resetSort() goes back to the statement's order at the next fill.
+    void setSortKeptOnFill(bool keep) { m_keepSort = keep; }
+    void resetSort();
+    int sortColumn() const { return m_sortColumn; }
 
 signals:
     void rowActivated(int row);
@@ -50,4 +55,6 @@ signals:
 private:
     QVector<GridColumn> m_columns;
     Qt::SortOrder m_order = Qt::DescendingOrder; // the first click sorts ascending
+    int m_sortColumn = -1;
+    bool m_keepSort = false;
 };

@@ -8,6 +8,7 @@
 #include "common/RecordGrid.h"
 #include "common/ReportWindow.h"
 #include "equipment/EquipmentReports.h"
+#include "equipment/TEditionmateriel.h"
 #include "equipment/TInventairecomptable.h"
 #include "equipment/TVisualisationAcommander.h"
 #include "equipment/TVisualisationMateriel.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
@@ -147,6 +149,7 @@ private slots:
     void exportWriteFailure();
     void doubleClick_data();
     void doubleClick();
+    void doubleClickEditsTheItem();
     void withoutRoutineStopsAtTenThousand();
 
 private:
@@ -168,8 +171,6 @@ void TestEquipmentReports::init()
     Dialogs::Testing::clear();
     FileDialogs::Testing::log().clear();
     m_opened.clear();
-    // The double-click opens this stand-in unless a test replaces it.
-    ReportWindow::setRecordOpener(ReportWindowSpec::Equipment, [this](qint64 id) { m_opened << id; });
 }
 
 void TestEquipmentReports::cleanup()
@@ -568,6 +569,48 @@ void TestEquipmentReports::doubleClick()
         QCOMPARE(selectedAfterDelete, 3);
         break;
     }
+}
+
+// The real editor: edit mode on the row's item, no stepping; a save shows on return.
+void TestEquipmentReports::doubleClickEditsTheItem()
+{
+    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise"));
+    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    everywhere(QStringLiteral("Anneaux"), QStringLiteral("chinois"), place, contact);
+    const qint64 balls = everywhere(QStringLiteral("Balles"), QStringLiteral("mousse"), place, contact);
+    // The editor was last used to step through a list in new mode.
+    Editionmateriel->EditorMode = ModeNew;
+    Editionmateriel->HasPrevious = Editionmateriel->HasNext = true;
+    QWidget *modal = nullptr;
+    ::EditorMode mode = ModeNew;
+    qint64 id = 0;
+    bool previous = true, next = true;
+    QStringList shown;
+    int selected = -1;
+    whileShown(VisualisationMateriel, [&] {
+        RecordGrid *g = VisualisationMateriel->grid();
+        g->selectRowAt(1);
+        QTimer::singleShot(0, Editionmateriel, [&] {
+            modal = QApplication::activeModalWidget();
+            mode = Editionmateriel->EditorMode;
+            id = Editionmateriel->RecordId;
+            previous = Editionmateriel->HasPrevious;
+            next = Editionmateriel->HasNext;
+            Editionmateriel->designationField()->setText(QStringLiteral("en mousse rouge"));
+            Editionmateriel->validateButton()->click();
+            if (Editionmateriel->isVisible())
+                Editionmateriel->reject();
+        });
+        emit g->rowActivated(1);
+        shown = VisualisationMateriel->shownRows().value(1);
+        selected = g->selectedRow();
+    });
+    QCOMPARE(modal, static_cast<QWidget *>(Editionmateriel));
+    QCOMPARE(mode, ModeEdit);
+    QCOMPARE(id, balls);
+    QVERIFY(!previous && !next);
+    QCOMPARE(shown, (QStringList{"Balles", "en mousse rouge", "Valise"}));
+    QCOMPARE(selected, 1);
 }
 
 void TestEquipmentReports::withoutRoutineStopsAtTenThousand()
