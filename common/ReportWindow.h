@@ -18,9 +18,18 @@ struct ReportWindowSpec {
         Reload,            // list again, first row selected
         KeepList,          // leave the list as it is
     };
-
     // Which editor a double-click opens (the record kind codes of the link tables).
     enum RecordKind { Equipment = 1, Documentation = 2, Routine = 3 };
+
+    ReportWindowSpec(const QString &objectName, const QString &caption, const Report::Definition &report,
+                     int recordKind = Equipment)
+        : objectName(objectName), caption(caption), report(&report), recordKind(recordKind)
+    {
+    }
+    // The exceptions to the pattern, chained after the constructor.
+    ReportWindowSpec &after(AfterEdit rule) { return afterEdit = rule, *this; }
+    ReportWindowSpec &onScreenCentre() { return centredOnScreen = true, *this; }
+    ReportWindowSpec &withoutMinimumSize() { return minimumSize = QSize(0, 0), *this; }
 
     QString objectName;
     QString caption;

@@ -6,19 +6,24 @@ namespace {
 
 using Report::Column;
 
+Column field(const QString &caption, const QString &name, int width)
+{
+    return {caption, Column::Field, name, {}, {}, {}, width};
+}
+
 Column name()
 {
-    return {QStringLiteral("Materiel"), Column::Field, QStringLiteral("nom"), {}, {}, {}, 320};
+    return field(QStringLiteral("Materiel"), QStringLiteral("nom"), 320);
 }
 
 Column designation(int width = 460)
 {
-    return {QStringLiteral("Désignation"), Column::Field, QStringLiteral("designation"), {}, {}, {}, width};
+    return field(QStringLiteral("Désignation"), QStringLiteral("designation"), width);
 }
 
-Column lookup(const QString &caption, const QString &field, const QString &statement)
+Column lookup(const QString &caption, const QString &idField, const QString &statement)
 {
-    return {caption, Column::Lookup, field, statement, QStringLiteral("nom"), {}, 300};
+    return {caption, Column::Lookup, idField, statement, QStringLiteral("nom"), {}, 300};
 }
 
 Column amount(const QString &caption)
@@ -26,17 +31,41 @@ Column amount(const QString &caption)
     return {caption, Column::Amount, QStringLiteral("valeur_achat"), {}, {}, {}, 160};
 }
 
-// Name, designation and storage place, sorted by storage place.
-Report::Definition storageReport(const QString &statement)
+Column quantity(Column::Source source = Column::Field)
+{
+    return {QStringLiteral("Quantité restante"), source, QStringLiteral("quantite"), {}, {},
+            QStringLiteral("isConsommable"), 160};
+}
+
+// Every report exports all its columns but the consumables' price.
+Report::Definition report(const QString &statement, const QVector<Column> &columns, int sortColumn,
+                          const QStringList &csvHeader)
 {
     Report::Definition d;
     d.statement = statement;
-    d.columns = {name(), designation(),
-                 lookup(QStringLiteral("Rangement"), QStringLiteral("id_rangement"), Report::StorageName)};
-    d.sortColumn = 2;
-    d.csvHeader = QStringList{QStringLiteral("Materiel"), QStringLiteral("Designation"), QStringLiteral("Rangement")};
-    d.exported = {0, 1, 2};
+    d.columns = columns;
+    d.sortColumn = sortColumn;
+    d.csvHeader = csvHeader;
+    for (int i = 0; i < csvHeader.size(); ++i)
+        d.exported << i;
     return d;
+}
+
+Report::Definition withTotal(Report::Definition d, int column, const QString &prefix)
+{
+    d.totalColumn = column;
+    d.totalPrefix = prefix;
+    d.totalSuffix = QStringLiteral(" €  ");
+    return d;
+}
+
+// Name, designation and storage place, sorted by storage place.
+Report::Definition storageReport(const QString &statement)
+{
+    return report(statement,
+                  {name(), designation(),
+                   lookup(QStringLiteral("Rangement"), QStringLiteral("id_rangement"), Report::StorageName)},
+                  2, {QStringLiteral("Materiel"), QStringLiteral("Designation"), QStringLiteral("Rangement")});
 }
 
 } // namespace
@@ -72,74 +101,45 @@ const Report::Definition &withoutRoutine()
 
 const Report::Definition &consumables()
 {
-    static const Report::Definition d = [] {
-        Report::Definition d;
-        d.statement = QStringLiteral("SELECT id,nom,designation,quantite,valeur_achat from materiels WHERE "
-                                     "IsConsommable='1' ORDER By nom");
-        d.columns = {name(), designation(400),
-                     {QStringLiteral("Quantité restante"), Column::Field, QStringLiteral("quantite"), {}, {}, {}, 160},
-                     amount(QStringLiteral("Prix d'achat"))};
-        d.sortColumn = 2;
-        d.totalColumn = 3;
-        d.totalPrefix = QStringLiteral("Valeur totale des consommables : ");
-        d.totalSuffix = QStringLiteral(" €  ");
-        d.csvHeader = QStringList{QStringLiteral("Materiel"), QStringLiteral("Designation"),
-                                  QStringLiteral("Quantite restante")};
-        d.exported = {0, 1, 2};
-        return d;
-    }();
+    static const Report::Definition d = withTotal(
+        report(QStringLiteral("SELECT id,nom,designation,quantite,valeur_achat from materiels WHERE IsConsommable='1' "
+                              "ORDER By nom"),
+               {name(), designation(400), quantity(), amount(QStringLiteral("Prix d'achat"))}, 2,
+               {QStringLiteral("Materiel"), QStringLiteral("Designation"), QStringLiteral("Quantite restante")}),
+        3, QStringLiteral("Valeur totale des consommables : "));
     return d;
 }
 
 const Report::Definition &toOrder()
 {
-    static const Report::Definition d = [] {
-        Report::Definition d;
-        d.statement = QStringLiteral("SELECT id,nom,designation,isConsommable,quantite from materiels WHERE "
-                                     "IsACommander='1' ORDER By nom");
-        d.columns = {name(), designation(400),
-                     {QStringLiteral("Est un consommable"), Column::OuiNon, QStringLiteral("isConsommable"), {}, {}, {},
-                      160},
-                     {QStringLiteral("Quantité restante"), Column::FieldIfFlag, QStringLiteral("quantite"), {}, {},
-                      QStringLiteral("isConsommable"), 160}};
-        d.sortColumn = 2;
-        d.csvHeader = QStringList{QStringLiteral("Materiel"), QStringLiteral("Designation"),
-                                  QStringLiteral("Est un consommable"), QStringLiteral("Quantite restante")};
-        d.exported = {0, 1, 2, 3};
-        return d;
-    }();
+    static const Report::Definition d = report(
+        QStringLiteral("SELECT id,nom,designation,isConsommable,quantite from materiels WHERE IsACommander='1' ORDER "
+                       "By nom"),
+        {name(), designation(400),
+         {QStringLiteral("Est un consommable"), Column::OuiNon, QStringLiteral("isConsommable"), {}, {}, {}, 160},
+         quantity(Column::FieldIfFlag)},
+        2,
+        {QStringLiteral("Materiel"), QStringLiteral("Designation"), QStringLiteral("Est un consommable"),
+         QStringLiteral("Quantite restante")});
     return d;
 }
 
 const Report::Definition &lent()
 {
-    static const Report::Definition d = [] {
-        Report::Definition d;
-        d.statement = QStringLiteral("SELECT id,nom,designation,id_pret from materiels WHERE id_pret>0  ORDER By nom");
-        d.columns = {name(), designation(),
-                     lookup(QStringLiteral("Preté à :"), QStringLiteral("id_pret"), Report::ContactName)};
-        d.sortColumn = 2;
-        d.csvHeader = QStringList{QStringLiteral("Materiel"), QStringLiteral("Designation"), QStringLiteral("Prete a")};
-        d.exported = {0, 1, 2};
-        return d;
-    }();
+    static const Report::Definition d =
+        report(QStringLiteral("SELECT id,nom,designation,id_pret from materiels WHERE id_pret>0  ORDER By nom"),
+               {name(), designation(), lookup(QStringLiteral("Preté à :"), QStringLiteral("id_pret"), Report::ContactName)},
+               2, {QStringLiteral("Materiel"), QStringLiteral("Designation"), QStringLiteral("Prete a")});
     return d;
 }
 
 const Report::Definition &accounting()
 {
-    static const Report::Definition d = [] {
-        Report::Definition d;
-        d.statement = QStringLiteral("SELECT id,nom,designation,valeur_achat from materiels ORDER By nom");
-        d.columns = {name(), designation(), amount(QStringLiteral("Valeur d'achat"))};
-        d.totalColumn = 2;
-        d.totalPrefix = QStringLiteral("Valeur totale du matériel : ");
-        d.totalSuffix = QStringLiteral(" €  ");
-        d.csvHeader = QStringList{QStringLiteral("Materiel"), QStringLiteral("Designation"),
-                                  QStringLiteral("Valeur d achat")};
-        d.exported = {0, 1, 2};
-        return d;
-    }();
+    static const Report::Definition d = withTotal(
+        report(QStringLiteral("SELECT id,nom,designation,valeur_achat from materiels ORDER By nom"),
+               {name(), designation(), amount(QStringLiteral("Valeur d'achat"))}, -1,
+               {QStringLiteral("Materiel"), QStringLiteral("Designation"), QStringLiteral("Valeur d achat")}),
+        2, QStringLiteral("Valeur totale du matériel : "));
     return d;
 }
 

@@ -2,16 +2,9 @@
 
 #include "equipment/EquipmentReports.h"
 
-namespace {
-ReportWindowSpec windowSpec()
-{
-    ReportWindowSpec s;
-    s.objectName = QStringLiteral("VisualisationAcommander");
-    s.caption = QStringLiteral("Visualisation des matériels à commander");
-    s.report = &EquipmentReports::toOrder();
-    s.afterEdit = ReportWindowSpec::KeepList;
-    return s;
-}
-} // namespace
-
-TVisualisationAcommander::TVisualisationAcommander(QWidget *parent) : ReportWindow(windowSpec(), parent) {}
+TVisualisationAcommander::TVisualisationAcommander(QWidget *parent)
+    : ReportWindow(ReportWindowSpec(QStringLiteral("VisualisationAcommander"),
+                                    QStringLiteral("Visualisation des matériels à commander"),
+                                    EquipmentReports::toOrder())
+                       .after(ReportWindowSpec::KeepList),
+                   parent) {}

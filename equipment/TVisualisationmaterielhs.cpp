@@ -2,15 +2,8 @@
 
 #include "equipment/EquipmentReports.h"
 
-namespace {
-ReportWindowSpec windowSpec()
-{
-    ReportWindowSpec s;
-    s.objectName = QStringLiteral("Visualisationmaterielhs");
-    s.caption = QStringLiteral("Liste des matériels hors-service");
-    s.report = &EquipmentReports::outOfService();
-    return s;
-}
-} // namespace
-
-TVisualisationmaterielhs::TVisualisationmaterielhs(QWidget *parent) : ReportWindow(windowSpec(), parent) {}
+TVisualisationmaterielhs::TVisualisationmaterielhs(QWidget *parent)
+    : ReportWindow(ReportWindowSpec(QStringLiteral("Visualisationmaterielhs"),
+                                    QStringLiteral("Liste des matériels hors-service"),
+                                    EquipmentReports::outOfService()),
+                   parent) {}

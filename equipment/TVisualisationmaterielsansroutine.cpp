@@ -2,15 +2,8 @@
 
 #include "equipment/EquipmentReports.h"
 
-namespace {
-ReportWindowSpec windowSpec()
-{
-    ReportWindowSpec s;
-    s.objectName = QStringLiteral("Visualisationmaterielsansroutine");
-    s.caption = QStringLiteral("Visualisation des matériels non affectés à une routine");
-    s.report = &EquipmentReports::withoutRoutine();
-    return s;
-}
-} // namespace
-
-TVisualisationmaterielsansroutine::TVisualisationmaterielsansroutine(QWidget *parent) : ReportWindow(windowSpec(), parent) {}
+TVisualisationmaterielsansroutine::TVisualisationmaterielsansroutine(QWidget *parent)
+    : ReportWindow(ReportWindowSpec(QStringLiteral("Visualisationmaterielsansroutine"),
+                                    QStringLiteral("Visualisation des matériels non affectés à une routine"),
+                                    EquipmentReports::withoutRoutine()),
+                   parent) {}

@@ -2,15 +2,7 @@
 
 #include "equipment/EquipmentReports.h"
 
-namespace {
-ReportWindowSpec windowSpec()
-{
-    ReportWindowSpec s;
-    s.objectName = QStringLiteral("Visualisationmaterielspretes");
-    s.caption = QStringLiteral("Liste des matériels prêtés");
-    s.report = &EquipmentReports::lent();
-    return s;
-}
-} // namespace
-
-TVisualisationmaterielspretes::TVisualisationmaterielspretes(QWidget *parent) : ReportWindow(windowSpec(), parent) {}
+TVisualisationmaterielspretes::TVisualisationmaterielspretes(QWidget *parent)
+    : ReportWindow(ReportWindowSpec(QStringLiteral("Visualisationmaterielspretes"),
+                                    QStringLiteral("Liste des matériels prêtés"), EquipmentReports::lent()),
+                   parent) {}

@@ -1,5 +1,6 @@
 #include "search/Techniques.h"
 
+#include "common/RecordStatements.h"
 #include "common/SqlText.h"
 
 #include <QSqlQuery>
@@ -15,23 +16,6 @@ namespace {
 const QString ListStatement = QStringLiteral("SELECT id,nom from techniques ORDER By nom");
 const QString FilteredStatement = SqlText::withLikeEscape(
     QStringLiteral("SELECT id,nom from techniques  WHERE nom LIKE :clausewhere ORDER By nom"));
-
-// -1 when the statement fails.
-qint64 count(QSqlQuery &q)
-{
-    if (!q.exec() || !q.next())
-        return -1;
-    const qint64 n = q.value(0).toLongLong();
-    q.finish();
-    return n;
-}
-
-bool run(QSqlQuery &q)
-{
-    const bool ok = q.exec();
-    q.finish();
-    return ok;
-}
 
 // The records of one kind using a technique, with their author's name. The author is looked up
 // only for ids of 1 and more, and a missing author leaves the name empty.
@@ -60,15 +44,13 @@ bool list(QSqlQuery &query, const QString &filter)
 
 bool read(const QSqlDatabase &db, qint64 id, Technique *technique)
 {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT * from techniques WHERE id=:id"));
-    q.bindValue(QStringLiteral(":id"), id);
-    if (!q.exec() || !q.next())
+    QSqlRecord row;
+    if (!RecordStatements::readRow(db, QStringLiteral("SELECT * from techniques WHERE id=:id"), id, &row))
         return false;
-    technique->id = q.value(QStringLiteral("id")).toLongLong();
-    technique->name = q.value(QStringLiteral("nom")).toString();
-    technique->authorId = q.value(QStringLiteral("id_auteur")).toLongLong();
-    technique->description = q.value(QStringLiteral("description")).toString();
+    technique->id = row.value(QStringLiteral("id")).toLongLong();
+    technique->name = row.value(QStringLiteral("nom")).toString();
+    technique->authorId = row.value(QStringLiteral("id_auteur")).toLongLong();
+    technique->description = row.value(QStringLiteral("description")).toString();
     return true;
 }
 
@@ -101,29 +83,28 @@ SaveResult save(const QSqlDatabase &db, const Technique &technique)
 {
     if (technique.name.isEmpty())
         return SaveResult::Empty;
-    const bool isNew = technique.id == 0;
-    QSqlQuery q(db);
     // NOCASE on the name: another technique's name in other letter case is taken too.
-    q.prepare(isNew ? QStringLiteral("SELECT COUNT(*) as nb from techniques WHERE nom=:nom COLLATE NOCASE")
-                    : QStringLiteral("SELECT COUNT(*) as nb from techniques WHERE nom=:nom COLLATE NOCASE AND id<>:id"));
-    q.bindValue(QStringLiteral(":nom"), technique.name);
+    static const RecordStatements::NamedRecord statements{
+        QStringLiteral("SELECT COUNT(*) as nb from techniques WHERE nom=:nom COLLATE NOCASE"),
+        QStringLiteral("SELECT COUNT(*) as nb from techniques WHERE nom=:nom COLLATE NOCASE AND id<>:id"),
+        QStringLiteral("INSERT INTO techniques ( nom, id_auteur, description ) VALUES ( :nom,:id_auteur,:description )"),
+        QStringLiteral("UPDATE techniques SET nom = :nom,id_auteur=:id_auteur,description=:description WHERE id=:id  "),
+    };
+    const bool isNew = technique.id == 0;
+    RecordStatements::Bindings values{{QStringLiteral(":nom"), technique.name},
+                                      {QStringLiteral(":id_auteur"), technique.authorId},
+                                      {QStringLiteral(":description"), RecordStatements::text(technique.description)}};
     if (!isNew)
-        q.bindValue(QStringLiteral(":id"), technique.id);
-    const qint64 n = count(q);
-    if (n < 0)
-        return SaveResult::Failed;
-    if (n > 0)
+        values.append({QStringLiteral(":id"), technique.id});
+    switch (RecordStatements::save(db, statements, isNew, technique.id, technique.name, values)) {
+    case RecordStatements::SaveResult::Saved:
+        return SaveResult::Saved;
+    case RecordStatements::SaveResult::Duplicate:
         return SaveResult::Duplicate;
-    q.prepare(isNew ? QStringLiteral("INSERT INTO techniques ( nom, id_auteur, description ) VALUES ( "
-                                     ":nom,:id_auteur,:description )")
-                    : QStringLiteral("UPDATE techniques SET nom = :nom,id_auteur=:id_auteur,description=:description "
-                                     "WHERE id=:id  "));
-    q.bindValue(QStringLiteral(":nom"), technique.name);
-    q.bindValue(QStringLiteral(":id_auteur"), technique.authorId);
-    q.bindValue(QStringLiteral(":description"), technique.description);
-    if (!isNew)
-        q.bindValue(QStringLiteral(":id"), technique.id);
-    return run(q) ? SaveResult::Saved : SaveResult::Failed;
+    case RecordStatements::SaveResult::Failed:
+        break;
+    }
+    return SaveResult::Failed;
 }
 
 bool remove(const QSqlDatabase &db, qint64 id)
@@ -131,11 +112,13 @@ bool remove(const QSqlDatabase &db, qint64 id)
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM lnk_techniques WHERE id_technique=:id_categorie"));
     q.bindValue(QStringLiteral(":id_categorie"), id);
-    if (!run(q))
+    if (!q.exec())
         return false;
     q.prepare(QStringLiteral("DELETE FROM techniques WHERE id=:id "));
     q.bindValue(QStringLiteral(":id"), id);
-    return run(q);
+    const bool ok = q.exec();
+    q.finish();
+    return ok;
 }
 
 } // namespace Techniques

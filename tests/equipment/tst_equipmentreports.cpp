@@ -58,27 +58,13 @@ const char *tag(int which)
     return tags[which];
 }
 
-void exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    if (!q.prepare(sql))
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    q.finish();
-}
+using TestSupport::exec;
+using TestSupport::scalar;
 
 qint64 insert(const QString &table, const QString &name)
 {
     exec(QStringLiteral("INSERT INTO %1 (nom) VALUES (?)").arg(table), {name});
-    QSqlQuery &q = Form1->Query();
-    q.exec(QStringLiteral("SELECT MAX(id) FROM %1").arg(table));
-    q.next();
-    const qint64 id = q.value(0).toLongLong();
-    q.finish();
-    return id;
+    return scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
 }
 
 // An item listed by every report: all flags set, stored, lent, needed by no routine.
@@ -88,12 +74,7 @@ qint64 everywhere(const QString &name, const QString &designation, qint64 place,
     exec(QStringLiteral("INSERT INTO materiels (nom, designation, isAcommander, isHS, isMaintenance, isConsommable, "
                         "quantite, valeur_achat, id_rangement, id_pret) VALUES (?, ?, '1', '1', '1', '1', ?, ?, ?, ?)"),
          {name, designation, quantity, value, place, borrower});
-    QSqlQuery &q = Form1->Query();
-    q.exec(QStringLiteral("SELECT MAX(id) FROM materiels"));
-    q.next();
-    const qint64 id = q.value(0).toLongLong();
-    q.finish();
-    return id;
+    return scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
 }
 
 // Shows the window modally and runs `body` while it is up; the window is closed afterwards.
@@ -154,7 +135,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
     QVector<qint64> m_opened;
 };
 
@@ -166,10 +146,7 @@ void TestEquipmentReports::initTestCase()
 
 void TestEquipmentReports::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("c%1.vrl").arg(++m_file));
-    Dialogs::Testing::clear();
-    FileDialogs::Testing::log().clear();
+    TestSupport::startWithNewCollection(m_dir);
     m_opened.clear();
 }
 

@@ -26,30 +26,8 @@ using Dialogs::Result;
 
 namespace {
 
-void exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    if (!q.prepare(sql))
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    q.finish();
-}
-
-QVariant scalar(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    QVariant v;
-    if (q.exec() && q.next())
-        v = q.value(0);
-    q.finish();
-    return v;
-}
+using TestSupport::exec;
+using TestSupport::scalar;
 
 qint64 insert(const QString &sql, const QVariantList &values)
 {
@@ -133,7 +111,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
 };
 
 void TestTechniques::initTestCase()
@@ -143,9 +120,7 @@ void TestTechniques::initTestCase()
 
 void TestTechniques::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("c%1.vrl").arg(++m_file));
-    Dialogs::Testing::clear();
+    TestSupport::startWithNewCollection(m_dir);
 }
 
 void TestTechniques::cleanup()
