@@ -4,10 +4,19 @@
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "app/TOptimizedatabase.h"
+#include "common/ReportWindow.h"
 #include "common/TRechercheSQLAuteur.h"
 #include "common/Trecherchesql.h"
 #include "equipment/TEditionmateriel.h"
+#include "equipment/TInventairecomptable.h"
 #include "equipment/TInventairemateriel.h"
+#include "equipment/TVisualisationAcommander.h"
+#include "equipment/TVisualisationMateriel.h"
+#include "equipment/TVisualisationconsommables.h"
+#include "equipment/TVisualisationmaterielhs.h"
+#include "equipment/TVisualisationmaterielmaintenance.h"
+#include "equipment/TVisualisationmaterielsansroutine.h"
+#include "equipment/TVisualisationmaterielspretes.h"
 #include "reference/CardForm.h"
 #include "reference/TAssistantauteur.h"
 #include "reference/TAssistantcategories.h"
@@ -24,6 +33,8 @@
 #include "reference/Teditioncontact.h"
 #include "reference/TGestionliens.h"
 #include "reference/TGestionmoteursderecherche.h"
+#include "search/TEditiontechnique.h"
+#include "search/TGestiontechniques.h"
 
 #include <functional>
 
@@ -43,11 +54,21 @@ TInventairemateriel *Inventairemateriel = nullptr;
 TEditionmateriel *Editionmateriel = nullptr;
 Trecherchesql *Recherchesql = nullptr;
 TOptimizedatabase *Optimizedatabase = nullptr;
+TVisualisationMateriel *VisualisationMateriel = nullptr;
+TVisualisationconsommables *Visualisationconsommables = nullptr;
+TVisualisationAcommander *VisualisationAcommander = nullptr;
+TVisualisationmaterielspretes *Visualisationmaterielspretes = nullptr;
+TVisualisationmaterielsansroutine *Visualisationmaterielsansroutine = nullptr;
+TVisualisationmaterielhs *Visualisationmaterielhs = nullptr;
+TVisualisationmaterielmaintenance *Visualisationmaterielmaintenance = nullptr;
 TGestionliens *Gestionliens = nullptr;
 TEditionlien *Editionlien = nullptr;
 TApropos *Apropos = nullptr;
 TExportationcontacts *Exportationcontacts = nullptr;
+TGestiontechniques *Gestiontechniques = nullptr;
+TEditiontechnique *Editiontechnique = nullptr;
 TRechercheSQLAuteur *RechercheSQLAuteur = nullptr;
+TInventairecomptable *Inventairecomptable = nullptr;
 TGestionmoteursderecherche *Gestionmoteursderecherche = nullptr;
 TEditionmoteurderecherche *Editionmoteurderecherche = nullptr;
 
@@ -79,6 +100,7 @@ void wireMenus()
     Form1->wire(QStringLiteral("actRangements"), [] { Form4->exec(); });
     Form1->wire(QStringLiteral("actBalises"), [] { Gestioncategories->exec(); });
     Form1->wire(QStringLiteral("actAuteurs"), [] { Gestionauteurs->exec(); });
+    Form1->wire(QStringLiteral("actTechniques"), [] { Gestiontechniques->exec(); });
     Form1->wire(QStringLiteral("actFournisseurs"), [] {
         Gestionfournisseurs->SearchFilter.clear();
         Gestionfournisseurs->exec();
@@ -91,6 +113,14 @@ void wireMenus()
     Form1->wire(QStringLiteral("actMoteurs"), [] { Gestionmoteursderecherche->exec(); });
     Form1->wire(QStringLiteral("actLiens"), [] { Gestionliens->exec(); });
     Form1->wire(QStringLiteral("actInventaireMateriel"), [] { Inventairemateriel->exec(); });
+    Form1->wire(QStringLiteral("actVisuRangement"), [] { VisualisationMateriel->exec(); });
+    Form1->wire(QStringLiteral("actConsommables"), [] { Visualisationconsommables->exec(); });
+    Form1->wire(QStringLiteral("actACommander"), [] { VisualisationAcommander->exec(); });
+    Form1->wire(QStringLiteral("actHorsService"), [] { Visualisationmaterielhs->exec(); });
+    Form1->wire(QStringLiteral("actMaintenance"), [] { Visualisationmaterielmaintenance->exec(); });
+    Form1->wire(QStringLiteral("actMaterielsPretes"), [] { Visualisationmaterielspretes->exec(); });
+    Form1->wire(QStringLiteral("actSansRoutine"), [] { Visualisationmaterielsansroutine->exec(); });
+    Form1->wire(QStringLiteral("actInventaireComptable"), [] { Inventairecomptable->exec(); });
 }
 
 // What the add button of the selection dialogs opens, by creation kind.
@@ -99,6 +129,10 @@ void registerCreators()
     SelectionDialog::setCreator(SelectionDialog::StoragePlace, [] { Form3->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Tag, [] { Assistantcategories->exec(); });
     SelectionDialog::setCreator(SelectionDialog::Author, [] { Assistantauteur->exec(); });
+    SelectionDialog::setCreator(SelectionDialog::Technique, [] {
+        Editiontechnique->EditorMode = ModeNew;
+        Editiontechnique->exec();
+    });
     SelectionDialog::setCreator(SelectionDialog::Contact, [] { openCard(Editioncontact, ModeNew); });
     SelectionDialog::setCreator(SelectionDialog::Supplier, [] { openCard(Editfournisseur, ModeNew); });
 }
@@ -114,6 +148,11 @@ void wireOpeners()
         Editionmateriel->hideBorrowerCardButtonOnce();
         Editionmateriel->exec();
     };
+    // A double-click in the equipment reports edits the item, without stepping.
+    ReportWindow::setRecordOpener(ReportWindowSpec::Equipment, [](qint64 id) {
+        Editionmateriel->openSingle(ModeEdit, id);
+        Editionmateriel->exec();
+    });
 }
 
 void createAll()
@@ -134,11 +173,21 @@ void createAll()
     make(Editionmateriel, Form1);
     make(Recherchesql, Form1);
     make(Optimizedatabase, Form1);
+    make(VisualisationMateriel, Form1);
+    make(Visualisationconsommables, Form1);
+    make(VisualisationAcommander, Form1);
+    make(Visualisationmaterielspretes, Form1);
+    make(Visualisationmaterielsansroutine, Form1);
+    make(Visualisationmaterielhs, Form1);
+    make(Visualisationmaterielmaintenance, Form1);
     make(Gestionliens, Form1);
     make(Editionlien, Form1);
     make(Apropos, Form1);
     make(Exportationcontacts, Form1);
+    make(Gestiontechniques, Form1);
+    make(Editiontechnique, Form1);
     make(RechercheSQLAuteur, Form1);
+    make(Inventairecomptable, Form1);
     make(Gestionmoteursderecherche, Form1);
     make(Editionmoteurderecherche, Form1);
     wireMenus();
