@@ -14,6 +14,16 @@
 #include "common/Trecherchesql.h"
 #include "common/RecordGrid.h"
 #include "equipment/TInventairemateriel.h"
+#include "common/ReportWindow.h"
+#include "equipment/TInventairecomptable.h"
+#include "equipment/TVisualisationAcommander.h"
+#include "equipment/TVisualisationMateriel.h"
+#include "equipment/TVisualisationconsommables.h"
+#include "equipment/TVisualisationmaterielhs.h"
+#include "equipment/TVisualisationmaterielmaintenance.h"
+#include "equipment/TVisualisationmaterielsansroutine.h"
+#include "equipment/TVisualisationmaterielspretes.h"
+#include <QSaveFile>
 #include <QTableWidget>
 #include "store/Collection.h"
 #include "store/CollectionStore.h"
@@ -26,6 +36,7 @@
 #include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTextStream>
 #include <QTimer>
 
@@ -248,6 +259,69 @@ void inventoryFigures(const QString &folder, int records)
     QFile::remove(work);
 }
 
+// Each equipment report with its name look-ups against its plain SELECT; the CSV export of the
+// whole-table report against writing the same bytes.
+void reportFigures(const QString &folder, int records)
+{
+    const QString work = QDir(folder).filePath(QStringLiteral("reports.vrl"));
+    replaceWith(dataFile(folder, records, 8), work);
+    FileDialogs::Testing::push(work);
+    Form1->OpenCollection();
+    if (!Form1->isCollectionOpen())
+        qFatal("cannot open %s", qPrintable(work));
+    const QList<ReportWindow *> reports{VisualisationMateriel,        Visualisationconsommables, VisualisationAcommander,
+                                        Visualisationmaterielspretes, Visualisationmaterielsansroutine,
+                                        Visualisationmaterielhs,      Visualisationmaterielmaintenance,
+                                        Inventairecomptable};
+    for (ReportWindow *w : reports) {
+        w->show();
+        const QString sql = w->spec().report->statement;
+        int rows = 0;
+        figure(QStringLiteral("report \"%1\"").arg(w->windowTitle()), nullptr,
+               [&] {
+                   w->Load();
+                   w->grid()->repaint();
+                   rows = w->grid()->rowCount();
+               },
+               QStringLiteral("plain SELECT"), nullptr, [&] {
+                   QSqlQuery q(Form1->database());
+                   q.setForwardOnly(true);
+                   q.exec(sql);
+                   const int n = q.record().count();
+                   while (q.next())
+                       for (int c = 0; c < n; ++c)
+                           q.value(c);
+               });
+        out << "#rows\t" << w->windowTitle() << '\t' << rows << '\n';
+        w->hide();
+    }
+    ReportWindow *all = VisualisationMateriel;
+    all->show();
+    all->Load();
+    const QString csv = QDir(folder).filePath(QStringLiteral("export.csv"));
+    const QString plain = QDir(folder).filePath(QStringLiteral("plain.csv"));
+    QByteArray bytes;
+    figure(QStringLiteral("CSV export of %1 rows").arg(all->grid()->rowCount()), [&] { FileDialogs::Testing::push(csv); },
+           [&] { all->Export(); },
+           QStringLiteral("writing the same bytes"),
+           [&] {
+               QFile f(csv);
+               f.open(QIODevice::ReadOnly);
+               bytes = f.readAll();
+           },
+           [&] {
+               QSaveFile f(plain);
+               f.open(QIODevice::WriteOnly);
+               f.write(bytes);
+               f.commit();
+           });
+    all->hide();
+    QFile::remove(csv);
+    QFile::remove(plain);
+    Form1->CloseCollection();
+    QFile::remove(work);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -267,14 +341,30 @@ int main(int argc, char *argv[])
     const QString folder = args.at(1);
     QDir().mkpath(folder);
     runs = args.at(2).toInt();
+    // Sizes, and optionally the names of the groups to run (open, inventory, reports, selection).
     QList<int> sizes;
-    for (int i = 3; i < args.size(); ++i)
-        sizes << args.at(i).toInt();
+    QStringList groups;
+    for (int i = 3; i < args.size(); ++i) {
+        bool number = false;
+        const int n = args.at(i).toInt(&number);
+        if (number)
+            sizes << n;
+        else
+            groups << args.at(i);
+    }
+    if (sizes.isEmpty())
+        sizes << 10000;
+    auto wanted = [&](const char *group) { return groups.isEmpty() || groups.contains(QLatin1String(group)); };
     Windows::createAll();
-    for (int size : sizes)
-        openFigures(folder, size);
-    inventoryFigures(folder, sizes.first());
-    selectionFigures(folder, sizes.last());
+    if (wanted("open"))
+        for (int size : sizes)
+            openFigures(folder, size);
+    if (wanted("inventory"))
+        inventoryFigures(folder, sizes.first());
+    if (wanted("reports"))
+        reportFigures(folder, sizes.first());
+    if (wanted("selection"))
+        selectionFigures(folder, sizes.last());
     Windows::destroyAll();
     return 0;
 }

@@ -86,6 +86,21 @@ int RecordGrid::fill(QSqlQuery &query)
     return row;
 }
 
+void RecordGrid::setRows(const QStringList &first, const QVector<QStringList> &rest)
+{
+    setUpdatesEnabled(false);
+    clearRows();
+    // One resize: inserting rows one by one makes the header renumber its sections each time.
+    setRowCount(rest.size());
+    const int columns = columnCount();
+    for (int row = 0; row < rest.size(); ++row) {
+        setItem(row, 0, new GridItem(first.value(row)));
+        for (int col = 1; col < columns; ++col)
+            setItem(row, col, new GridItem(rest[row].value(col - 1)));
+    }
+    setUpdatesEnabled(true);
+}
+
 void RecordGrid::addRow(const QStringList &cells)
 {
     const int row = rowCount();

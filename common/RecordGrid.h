@@ -28,6 +28,8 @@ public:
     int fill(QSqlQuery &query);
     void clearRows();
     void addRow(const QStringList &cells);
+    // Replaces the rows: row r holds first[r] in column 0, then the texts of rest[r].
+    void setRows(const QStringList &first, const QVector<QStringList> &rest);
 
     QString cell(int row, int column) const;
     QString cell(int row, const QString &field) const;

@@ -4,6 +4,7 @@
 #include "common/CsvExport.h"
 #include "common/FieldRules.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -20,8 +21,8 @@ const QString AuthorName = QStringLiteral("SELECT nom from auteurs WHERE id=:id"
 
 namespace {
 
-// One prepared statement per look-up text; the last row found is kept so that two columns
-// read from the same record cost one query.
+// One prepared statement per look-up text, and each id's row kept for the rest of the load:
+// a report names the same few storage places and contacts over and over.
 class Lookups
 {
 public:
@@ -38,29 +39,25 @@ public:
                 return false;
             }
         }
-        if (!e.valid || e.id != id) {
+        auto known = e.rows.constFind(id);
+        if (known == e.rows.constEnd()) {
             e.query->bindValue(QStringLiteral(":id"), id);
             if (!e.query->exec()) {
                 *error = e.query->lastError().text();
                 return false;
             }
-            e.found = e.query->next();
-            e.record = e.found ? e.query->record() : QSqlRecord();
+            // An id without a row is kept too, as an empty record.
+            known = e.rows.insert(id, e.query->next() ? e.query->record() : QSqlRecord());
             e.query->finish();
-            e.id = id;
-            e.valid = true;
         }
-        *out = e.found ? e.record.value(field).toString() : QString();
+        *out = known->value(field).toString();
         return true;
     }
 
 private:
     struct Entry {
         std::unique_ptr<QSqlQuery> query;
-        bool valid = false;
-        qint64 id = 0;
-        bool found = false;
-        QSqlRecord record;
+        QHash<qint64, QSqlRecord> rows;
     };
     QSqlDatabase m_db;
     std::map<QString, Entry> m_entries;
@@ -73,45 +70,58 @@ Rows load(QSqlQuery &query, const QSqlDatabase &db, const Definition &definition
     Rows rows;
     Lookups lookups(db);
     query.finish();
+    // The rows are read once, in order: no need for the driver to keep them all.
+    const bool forwardOnly = query.isForwardOnly();
+    query.setForwardOnly(true);
     if (!query.exec(definition.statement)) {
         rows.ok = false;
         rows.error = query.lastError().text();
         query.finish();
+        query.setForwardOnly(forwardOnly);
         return rows;
     }
+    // Fields by position, found once: reading each row's record by name costs more than the row.
+    const QSqlRecord names = query.record();
+    QHash<QString, int> index;
+    auto field = [&](const QString &name) -> QVariant {
+        auto i = index.constFind(name);
+        if (i == index.constEnd())
+            i = index.insert(name, names.indexOf(name));
+        return *i < 0 ? QVariant() : query.value(*i);
+    };
     while (rows.ok && query.next()) {
-        const QSqlRecord record = query.record();
         QStringList cells;
         cells.reserve(definition.columns.size());
         for (const Column &c : definition.columns) {
             QString text;
             switch (c.source) {
             case Column::Field:
-                text = record.value(c.field).toString();
+                text = field(c.field).toString();
                 break;
             case Column::Lookup: {
-                const qint64 id = record.value(c.field).toLongLong();
+                const qint64 id = field(c.field).toLongLong();
                 if (id >= 1 && !lookups.value(c.lookup, id, c.lookupField, &text, &rows.error))
                     rows.ok = false;
                 break;
             }
             case Column::OuiNon:
-                text = FieldRules::flagIsSet(record.value(c.field)) ? QStringLiteral("oui") : QStringLiteral("non");
+                text = FieldRules::flagIsSet(field(c.field)) ? QStringLiteral("oui") : QStringLiteral("non");
                 break;
             case Column::FieldIfFlag:
-                if (FieldRules::flagIsSet(record.value(c.flag)))
-                    text = record.value(c.field).toString();
+                if (FieldRules::flagIsSet(field(c.flag)))
+                    text = field(c.field).toString();
                 break;
             case Column::Amount:
-                text = Amounts::NormaliseAmountOrZero(record.value(c.field).toString());
+                text = Amounts::NormaliseAmountOrZero(field(c.field).toString());
                 break;
             }
             cells << text;
         }
-        rows.ids << record.value(definition.idField).toString();
+        rows.ids << field(definition.idField).toString();
         rows.cells << cells;
     }
     query.finish();
+    query.setForwardOnly(forwardOnly);
     if (!rows.ok)
         return rows;
     // The total is that of the rows as loaded, whatever the order shown.

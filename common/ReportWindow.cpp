@@ -95,12 +95,9 @@ ReportWindow::ReportWindow(const ReportWindowSpec &spec, QWidget *parent) : QDia
 
 void ReportWindow::Load()
 {
-    m_grid->setUpdatesEnabled(false);
     m_grid->clearRows();
     const Report::Rows rows = Report::load(Form1->Query(), Form1->database(), *m_spec.report);
-    for (int r = 0; r < rows.cells.size(); ++r)
-        m_grid->addRow(QStringList{rows.ids[r]} + rows.cells[r]);
-    m_grid->setUpdatesEnabled(true);
+    m_grid->setRows(rows.ids, rows.cells);
     if (m_total)
         m_total->setText(rows.totalText);
     m_grid->selectRowAt(0);
