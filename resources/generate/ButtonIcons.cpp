@@ -8,8 +8,6 @@ namespace Draw {
 
 namespace {
 
-const QColor PageOutline = rgba(112, 118, 128);
-
 // A sheet with a folded corner and a few text lines; `r` is the outline rectangle
 // (half-pixel edges), `fold` the size of the folded corner.
 void drawPage(QPainter &p, const QRectF &r, qreal fold) {
@@ -67,43 +65,6 @@ void drawPageLines(QPainter &p, const QRectF &r, qreal fold, const QColor &ink =
         if (right > x0)
             p.drawRect(QRectF(x0, y, right - x0, 1));
     }
-}
-
-// Glossy round badge (same family as the dialog icons), centre on a half pixel.
-void drawSmallBadge(QPainter &p, QPointF c, qreal r, QColor light, QColor mid, QColor dark, QColor rim) {
-    p.setPen(Qt::NoPen);
-    QRadialGradient sh(c + QPointF(0, 1), r + 1.2);
-    sh.setColorAt(0.78, rgba(0, 0, 0, 80));
-    sh.setColorAt(1.0, rgba(0, 0, 0, 0));
-    p.setBrush(sh);
-    p.drawEllipse(c + QPointF(0, 1), r + 1.2, r + 1.2);
-
-    QRadialGradient body(c + QPointF(0, -r * 0.45), r * 1.45, c + QPointF(-r * 0.35, -r * 0.6));
-    body.setColorAt(0, light);
-    body.setColorAt(0.55, mid);
-    body.setColorAt(1, dark);
-    p.setBrush(body);
-    p.setPen(QPen(rim, 1));
-    p.drawEllipse(c, r - 0.5, r - 0.5);
-
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rgba(255, 255, 255, 70), 1));
-    p.drawEllipse(c, r - 1.5, r - 1.5);
-    QLinearGradient gloss(0, c.y() - r + 1, 0, c.y());
-    gloss.setColorAt(0, rgba(255, 255, 255, 130));
-    gloss.setColorAt(1, rgba(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawEllipse(QRectF(c.x() - r * 0.68, c.y() - r + 1.2, r * 1.36, r * 0.9));
-}
-
-// A "+" spanning `len` with bars `w` thick, centred on `c`, as one outline.
-QPainterPath plusPath(QPointF c, qreal len, qreal w) {
-    QPainterPath path;
-    path.addRect(QRectF(c.x() - len / 2, c.y() - w / 2, len, w));
-    path.addRect(QRectF(c.x() - w / 2, c.y() - len / 2, w, len));
-    path.setFillRule(Qt::WindingFill);
-    return path.simplified();
 }
 
 } // namespace

@@ -83,6 +83,13 @@ QFont font(const QString &family, qreal pixelSize, int weight = QFont::Normal);
 // Text as a path centred on `centre`, so it can be filled with gradients and placed exactly.
 QPainterPath centredText(const QString &text, const QFont &f, QPointF centre);
 
+// Outline of the paper shapes (pages, cards).
+const QColor PageOutline(112, 118, 128);
+
+// Small icons: glossy round badge (centre on a half pixel) and a "+" as one outline.
+void drawSmallBadge(QPainter &p, QPointF c, qreal r, QColor light, QColor mid, QColor dark, QColor rim);
+QPainterPath plusPath(QPointF c, qreal len, qreal w);
+
 // An opaque black BgW x BgH canvas.
 QImage background();
 
