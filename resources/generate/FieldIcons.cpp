@@ -47,7 +47,7 @@ void drawGlobe(QPainter &p, QPointF c, int r)
     // meridians are ellipses whose widest points land on pixel centres.
     p.save();
     p.setClipPath(sphere);
-    const QColor grid = rgba(255, 255, 255, r < 10 ? 150 : 130);
+    const QColor grid = rgba(255, 255, 255, r < 10 ? 150 : 165);
     const int parallel = qRound(r * 0.55);
     p.fillRect(QRectF(c.x() - r, c.y() - 0.5, 2 * r, 1), grid);
     p.fillRect(QRectF(c.x() - 0.5, c.y() - r, 1, 2 * r), grid);
@@ -55,9 +55,9 @@ void drawGlobe(QPainter &p, QPointF c, int r)
         p.fillRect(QRectF(c.x() - r, c.y() - 0.5 + sign * parallel, 2 * r, 1), grid);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(grid, 1));
-    p.drawEllipse(c, qreal(r < 10 ? 3 : 6), r - 0.5);
+    p.drawEllipse(c, qreal(r < 10 ? 3 : 5), r - 0.5);
     if (r >= 10)
-        p.drawEllipse(c, qreal(11), r - 0.5);
+        p.drawEllipse(c, qreal(10), r - 0.5);
     p.restore();
 
     p.setBrush(Qt::NoBrush);
@@ -159,7 +159,8 @@ QImage iconBtnVisit()
     QImage img = canvas(32, 32);
     QPainter p(&img);
     setupPainter(p);
-    drawGlobe(p, QPointF(15.5, 15.5), 14);
+    // A little smaller than the badge icons: a full disc weighs more than a page.
+    drawGlobe(p, QPointF(15.5, 15.5), 13);
     return img;
 }
 
