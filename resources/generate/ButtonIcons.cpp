@@ -82,24 +82,9 @@ QImage iconBtnSearch() {
     const qreal outer = 7.5, inner = 5.2;
 
     // Handle towards the bottom right, cylindrical shade.
-    p.save();
-    p.translate(lens);
-    p.rotate(45);
-    QLinearGradient hg(0, -2.4, 0, 2.4);
-    hg.setColorAt(0, rgba(132, 92, 62));
-    hg.setColorAt(0.35, rgba(88, 56, 34));
-    hg.setColorAt(1, rgba(32, 18, 10));
-    p.setPen(QPen(rgba(26, 14, 8), 0.8));
-    p.setBrush(hg);
-    p.drawRoundedRect(QRectF(outer + 2.0, -2.4, 6.6, 4.8), 2.0, 2.0);
-    QLinearGradient fg(0, -1.9, 0, 1.9);
-    fg.setColorAt(0, rgba(236, 236, 236));
-    fg.setColorAt(0.5, rgba(160, 160, 164));
-    fg.setColorAt(1, rgba(96, 96, 100));
-    p.setBrush(fg);
-    p.setPen(QPen(rgba(60, 60, 64), 0.7));
-    p.drawRect(QRectF(outer - 0.8, -1.9, 3.2, 3.8));
-    p.restore();
+    drawLensHandle(p, lens, QRectF(outer + 2.0, -2.4, 6.6, 4.8), 2.0,
+                   {{0, rgba(132, 92, 62)}, {0.35, rgba(88, 56, 34)}, {1, rgba(32, 18, 10)}}, QPen(rgba(26, 14, 8), 0.8),
+                   QRectF(outer - 0.8, -1.9, 3.2, 3.8));
 
     // Glass, with the page's lines magnified behind it.
     QPainterPath glassPath;
@@ -119,16 +104,7 @@ QImage iconBtnSearch() {
     p.restore();
 
     // Metal rim.
-    QPainterPath rim;
-    rim.addEllipse(lens, outer, outer);
-    rim.addEllipse(lens, inner, inner);
-    QLinearGradient rg(lens + QPointF(-outer, -outer), lens + QPointF(outer, outer));
-    rg.setColorAt(0, rgba(250, 250, 252));
-    rg.setColorAt(0.45, rgba(176, 178, 184));
-    rg.setColorAt(1, rgba(86, 88, 96));
-    p.setBrush(rg);
-    p.setPen(Qt::NoPen);
-    p.drawPath(rim);
+    drawLensRim(p, lens, outer, inner, rgba(86, 88, 96), Qt::NoPen);
     // Dark outer edge, lighter bevel inside so the ring reads as polished metal.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rgba(48, 50, 56), 1));
@@ -154,11 +130,7 @@ QImage iconBtnAdd() {
     const QPointF c(22.5, 22.5);
     drawSmallBadge(p, c, 8.5, rgba(160, 232, 120), rgba(66, 172, 46), rgba(28, 112, 20), rgba(20, 86, 14));
     const QPainterPath plus = plusPath(c, 9, 3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(rgba(10, 70, 6, 120));
-    p.drawPath(plus.translated(0, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(plus);
+    drawWhiteGlyph(p, plus, rgba(10, 70, 6, 120), 1);
     return img;
 }
 
