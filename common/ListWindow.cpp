@@ -50,8 +50,7 @@ QToolButton *ListWindow::addToolButton(const QString &objectName, const QString 
     b->setObjectName(objectName);
     b->setToolTip(hint);
     b->setAccessibleName(hint);
-    const QPixmap pix = Resources::pixmap(iconName);
-    b->setIcon(pix.isNull() ? style()->standardIcon(fallback) : QIcon(pix));
+    b->setIcon(Resources::icon(iconName, style()->standardIcon(fallback)));
     b->setIconSize(QSize(32, 32));
     b->setFixedSize(44, 44);
     b->setAutoRaise(false);

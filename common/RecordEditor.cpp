@@ -10,6 +10,7 @@
 #include "common/StoreMessages.h"
 #include "common/WriteUnit.h"
 #include "reference/WebSearchMenu.h"
+#include "resources/Resources.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -34,8 +35,9 @@ RecordEditor::RecordEditor(const RecordEditorSpec &spec, QWidget *parent) : QDia
     outer->addWidget(m_content, 1);
 
     auto *bottom = new QHBoxLayout;
-    m_previous = iconButton(this, QStringLiteral("previous"), QString(), style()->standardIcon(QStyle::SP_ArrowLeft));
-    m_next = iconButton(this, QStringLiteral("next"), QString(), style()->standardIcon(QStyle::SP_ArrowRight));
+    m_previous = iconButton(this, QStringLiteral("previous"), QString(), QStringLiteral("btn-previous"),
+                            QStyle::SP_ArrowLeft);
+    m_next = iconButton(this, QStringLiteral("next"), QString(), QStringLiteral("btn-next"), QStyle::SP_ArrowRight);
     m_cancel = new QPushButton(QStringLiteral("Annuler"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_validate = new QPushButton(QStringLiteral("Valider"), this);
@@ -74,10 +76,16 @@ QToolButton *RecordEditor::iconButton(QWidget *parent, const QString &objectName
     b->setToolTip(hint);
     b->setAccessibleName(hint);
     b->setIcon(icon);
-    b->setIconSize(QSize(18, 18));
+    b->setIconSize(QSize(16, 16));
     b->setFixedSize(28, 28);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
+}
+
+QToolButton *RecordEditor::iconButton(QWidget *parent, const QString &objectName, const QString &hint,
+                                      const QString &iconName, QStyle::StandardPixmap fallback)
+{
+    return iconButton(parent, objectName, hint, Resources::icon(iconName, parent->style()->standardIcon(fallback)));
 }
 
 QPlainTextEdit *RecordEditor::longText(QWidget *parent, const QString &objectName)

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPointer>
 #include <QSqlDatabase>
+#include <QStyle>
 #include <QVector>
 
 #include <functional>
@@ -67,9 +68,12 @@ public:
     // Hides a control for the next showing only (a caller that is itself that control's target).
     void hideForNextShowing(QWidget *control);
 
-    // A small icon button beside a field.
+    // A small icon button beside a field: 16 px pictures on a 28 px button.
     static QToolButton *iconButton(QWidget *parent, const QString &objectName, const QString &hint,
                                    const QIcon &icon);
+    // ...showing the named picture, or the style's `fallback` when it is missing.
+    static QToolButton *iconButton(QWidget *parent, const QString &objectName, const QString &hint,
+                                   const QString &iconName, QStyle::StandardPixmap fallback);
     // The multi-line texts of the editors: Arial 13 pixels, Tab typed into the text.
     static QPlainTextEdit *longText(QWidget *parent, const QString &objectName);
 

@@ -15,7 +15,6 @@
 #include "reference/CardForm.h"
 #include "reference/Teditfournisseur.h"
 #include "reference/Teditioncontact.h"
-#include "resources/Resources.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -33,12 +32,6 @@ RecordEditorSpec spec()
     return {QStringLiteral("Editionmateriel"),        QSize(1002, 710),
             QStringLiteral("Nouveau matériel"),        QStringLiteral("Edition d'un matériel"),
             QStringLiteral("Edition d'un matériel"),   QStringLiteral("Ce matériel existe déjà !")};
-}
-
-QIcon icon(const QWidget *w, const char *resource, QStyle::StandardPixmap fallback)
-{
-    const QPixmap pix = resource ? Resources::pixmap(QLatin1String(resource)) : QPixmap();
-    return pix.isNull() ? w->style()->standardIcon(fallback) : QIcon(pix);
 }
 
 QLineEdit *textField(QWidget *parent, const QString &objectName, int maxLength)
@@ -102,28 +95,31 @@ void TEditionmateriel::buildLayout()
     m_tags->setObjectName(QStringLiteral("tags"));
 
     const QString webHint = QStringLiteral("Visualiser sur The Conjuring Archive");
-    const QIcon webIcon = icon(this, "btn-search", QStyle::SP_FileDialogContentsView);
-    QToolButton *webName = iconButton(c, QStringLiteral("webSearchName"), webHint, webIcon);
-    QToolButton *webDesignation = iconButton(c, QStringLiteral("webSearchDesignation"), webHint, webIcon);
-    const QIcon clearIcon = style()->standardIcon(QStyle::SP_DialogDiscardButton);
-    const QIcon cardIcon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+    const QString web = QStringLiteral("btn-websearch"), card = QStringLiteral("btn-card"),
+                  clear = QStringLiteral("btn-clear");
+    const QStyle::StandardPixmap webFallback = QStyle::SP_FileDialogContentsView,
+                                 cardFallback = QStyle::SP_FileDialogDetailedView,
+                                 clearFallback = QStyle::SP_DialogDiscardButton;
+    QToolButton *webName = iconButton(c, QStringLiteral("webSearchName"), webHint, web, webFallback);
+    QToolButton *webDesignation = iconButton(c, QStringLiteral("webSearchDesignation"), webHint, web, webFallback);
     QToolButton *supplierCard = iconButton(c, QStringLiteral("supplierCard"), QStringLiteral("Voir la fiche fournisseur"),
-                                           cardIcon);
+                                           card, cardFallback);
     QToolButton *supplierClear =
-        iconButton(c, QStringLiteral("supplierClear"), QStringLiteral("Supprimer le fournisseur"), clearIcon);
+        iconButton(c, QStringLiteral("supplierClear"), QStringLiteral("Supprimer le fournisseur"), clear, clearFallback);
     QToolButton *storageInfo = iconButton(c, QStringLiteral("storageInfo"), QStringLiteral("Infos sur le rangement"),
-                                          style()->standardIcon(QStyle::SP_MessageBoxInformation));
+                                          QStringLiteral("btn-info"), QStyle::SP_MessageBoxInformation);
     QToolButton *storageClear =
-        iconButton(c, QStringLiteral("storageClear"), QStringLiteral("Supprimer le rangement"), clearIcon);
+        iconButton(c, QStringLiteral("storageClear"), QStringLiteral("Supprimer le rangement"), clear, clearFallback);
     QToolButton *visit = iconButton(c, QStringLiteral("visitLink"), QStringLiteral("Visiter le site internet"),
-                                    style()->standardIcon(QStyle::SP_DriveNetIcon));
+                                    QStringLiteral("btn-visit-small"), QStyle::SP_DriveNetIcon);
     QToolButton *tagAdd = iconButton(c, QStringLiteral("tagAdd"), QStringLiteral("Ajouter une balise"),
-                                     icon(this, "btn-add-small", QStyle::SP_FileDialogNewFolder));
+                                     QStringLiteral("btn-add-small"), QStyle::SP_FileDialogNewFolder);
     QToolButton *tagRemove = iconButton(c, QStringLiteral("tagRemove"), QStringLiteral("Supprimer une balise"),
-                                        style()->standardIcon(QStyle::SP_TrashIcon));
+                                        QStringLiteral("btn-remove-small"), QStyle::SP_TrashIcon);
     QToolButton *lenderCard = iconButton(c, QStringLiteral("lenderCard"),
-                                         QStringLiteral("Visualiser la fiche de l'emprunteur"), cardIcon);
-    QToolButton *lenderClear = iconButton(c, QStringLiteral("lenderClear"), QStringLiteral("Supprimer le prêt"), clearIcon);
+                                         QStringLiteral("Visualiser la fiche de l'emprunteur"), card, cardFallback);
+    QToolButton *lenderClear =
+        iconButton(c, QStringLiteral("lenderClear"), QStringLiteral("Supprimer le prêt"), clear, clearFallback);
 
     setNameField(m_nameField);
     for (QLineEdit *f : {m_designation, m_quantity, m_purchaseDate, static_cast<QLineEdit *>(m_purchaseValue), m_link})

@@ -6,6 +6,7 @@
 #include "common/FieldActions.h"
 #include "common/FieldRules.h"
 #include "common/ListWindow.h"
+#include "resources/Resources.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -65,7 +67,8 @@ CardForm::CardForm(QDialog *dialog, EditorContract *contract, const CardFormSpec
         if (f.column == SiteColumn) {
             m_site = new QToolButton(m_panel);
             m_site->setObjectName(QStringLiteral("visitSite"));
-            m_site->setText(QStringLiteral("www"));
+            m_site->setIcon(Resources::icon(QStringLiteral("btn-visit-small"),
+                                            m_panel->style()->standardIcon(QStyle::SP_DriveNetIcon)));
             m_site->setToolTip(QStringLiteral("Visiter le site internet"));
             m_site->setAccessibleName(m_site->toolTip());
             connect(m_site, &QToolButton::clicked, this, &CardForm::visitSite);

@@ -3,6 +3,7 @@
 #include "app/Windows.h"
 #include "common/FieldActions.h"
 #include "reference/TGestionliens.h"
+#include "resources/Resources.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,13 +29,14 @@ WebRecordEditorSpec spec()
     return s;
 }
 
-QToolButton *smallButton(QWidget *parent, const QString &objectName, const QString &hint, QStyle::StandardPixmap icon)
+QToolButton *smallButton(QWidget *parent, const QString &objectName, const QString &hint, const QString &iconName,
+                         QStyle::StandardPixmap fallback)
 {
     auto *b = new QToolButton(parent);
     b->setObjectName(objectName);
     b->setToolTip(hint);
     b->setAccessibleName(hint);
-    b->setIcon(parent->style()->standardIcon(icon));
+    b->setIcon(Resources::icon(iconName, parent->style()->standardIcon(fallback)));
     b->setAutoRaise(false);
     return b;
 }
@@ -43,7 +45,7 @@ QToolButton *smallButton(QWidget *parent, const QString &objectName, const QStri
 TEditionlien::TEditionlien(QWidget *parent) : WebRecordEditor(spec(), parent)
 {
     m_visit = smallButton(this, QStringLiteral("visit"), QStringLiteral("Visiter le site internet"),
-                          QStyle::SP_ArrowForward);
+                          QStringLiteral("btn-visit-small"), QStyle::SP_ArrowForward);
     connect(m_visit, &QToolButton::clicked, this, &TEditionlien::Visit);
     setUrlButton(m_visit);
 
@@ -52,9 +54,9 @@ TEditionlien::TEditionlien(QWidget *parent) : WebRecordEditor(spec(), parent)
     addRow(QStringLiteral("Description :"), m_description, 1);
 
     m_previous = smallButton(this, QStringLiteral("previous"), QStringLiteral("Afficher la fiche précédente"),
-                             QStyle::SP_ArrowLeft);
+                             QStringLiteral("btn-previous"), QStyle::SP_ArrowLeft);
     m_next = smallButton(this, QStringLiteral("next"), QStringLiteral("Afficher la fiche suivante"),
-                         QStyle::SP_ArrowRight);
+                         QStringLiteral("btn-next"), QStyle::SP_ArrowRight);
     connect(m_previous, &QToolButton::clicked, this, [this] { step(GoPrevious); });
     connect(m_next, &QToolButton::clicked, this, [this] { step(GoNext); });
     addBottomWidget(m_previous);

@@ -50,6 +50,12 @@ QPixmap pixmap(const QString &name)
     return QPixmap::fromImage(image(name));
 }
 
+QIcon icon(const QString &name, const QIcon &fallback)
+{
+    const QPixmap pm = pixmap(name);
+    return pm.isNull() ? fallback : QIcon(pm);
+}
+
 QIcon appIcon()
 {
     // Hand-drawn small cuts stay legible where a scaled-down 256 px picture would blur.

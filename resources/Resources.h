@@ -16,6 +16,8 @@ void init();
 QByteArray bytes(const QString &name);
 QImage image(const QString &name);
 QPixmap pixmap(const QString &name);
+// The named picture as an icon, or `fallback` (a style's standard icon) when it is missing.
+QIcon icon(const QString &name, const QIcon &fallback = QIcon());
 // The application icon, with dedicated 16, 32 and 48 px pictures beside the 256 px one.
 QIcon appIcon();
 

@@ -8,8 +8,6 @@ namespace Draw {
 
 namespace {
 
-const QColor PageOutline = rgba(112, 118, 128);
-
 // A sheet with a folded corner and a few text lines; `r` is the outline rectangle
 // (half-pixel edges), `fold` the size of the folded corner.
 void drawPage(QPainter &p, const QRectF &r, qreal fold) {
@@ -69,43 +67,6 @@ void drawPageLines(QPainter &p, const QRectF &r, qreal fold, const QColor &ink =
     }
 }
 
-// Glossy round badge (same family as the dialog icons), centre on a half pixel.
-void drawSmallBadge(QPainter &p, QPointF c, qreal r, QColor light, QColor mid, QColor dark, QColor rim) {
-    p.setPen(Qt::NoPen);
-    QRadialGradient sh(c + QPointF(0, 1), r + 1.2);
-    sh.setColorAt(0.78, rgba(0, 0, 0, 80));
-    sh.setColorAt(1.0, rgba(0, 0, 0, 0));
-    p.setBrush(sh);
-    p.drawEllipse(c + QPointF(0, 1), r + 1.2, r + 1.2);
-
-    QRadialGradient body(c + QPointF(0, -r * 0.45), r * 1.45, c + QPointF(-r * 0.35, -r * 0.6));
-    body.setColorAt(0, light);
-    body.setColorAt(0.55, mid);
-    body.setColorAt(1, dark);
-    p.setBrush(body);
-    p.setPen(QPen(rim, 1));
-    p.drawEllipse(c, r - 0.5, r - 0.5);
-
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rgba(255, 255, 255, 70), 1));
-    p.drawEllipse(c, r - 1.5, r - 1.5);
-    QLinearGradient gloss(0, c.y() - r + 1, 0, c.y());
-    gloss.setColorAt(0, rgba(255, 255, 255, 130));
-    gloss.setColorAt(1, rgba(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawEllipse(QRectF(c.x() - r * 0.68, c.y() - r + 1.2, r * 1.36, r * 0.9));
-}
-
-// A "+" spanning `len` with bars `w` thick, centred on `c`, as one outline.
-QPainterPath plusPath(QPointF c, qreal len, qreal w) {
-    QPainterPath path;
-    path.addRect(QRectF(c.x() - len / 2, c.y() - w / 2, len, w));
-    path.addRect(QRectF(c.x() - w / 2, c.y() - len / 2, w, len));
-    path.setFillRule(Qt::WindingFill);
-    return path.simplified();
-}
-
 } // namespace
 
 QImage iconBtnSearch() {
@@ -121,24 +82,9 @@ QImage iconBtnSearch() {
     const qreal outer = 7.5, inner = 5.2;
 
     // Handle towards the bottom right, cylindrical shade.
-    p.save();
-    p.translate(lens);
-    p.rotate(45);
-    QLinearGradient hg(0, -2.4, 0, 2.4);
-    hg.setColorAt(0, rgba(132, 92, 62));
-    hg.setColorAt(0.35, rgba(88, 56, 34));
-    hg.setColorAt(1, rgba(32, 18, 10));
-    p.setPen(QPen(rgba(26, 14, 8), 0.8));
-    p.setBrush(hg);
-    p.drawRoundedRect(QRectF(outer + 2.0, -2.4, 6.6, 4.8), 2.0, 2.0);
-    QLinearGradient fg(0, -1.9, 0, 1.9);
-    fg.setColorAt(0, rgba(236, 236, 236));
-    fg.setColorAt(0.5, rgba(160, 160, 164));
-    fg.setColorAt(1, rgba(96, 96, 100));
-    p.setBrush(fg);
-    p.setPen(QPen(rgba(60, 60, 64), 0.7));
-    p.drawRect(QRectF(outer - 0.8, -1.9, 3.2, 3.8));
-    p.restore();
+    drawLensHandle(p, lens, QRectF(outer + 2.0, -2.4, 6.6, 4.8), 2.0,
+                   {{0, rgba(132, 92, 62)}, {0.35, rgba(88, 56, 34)}, {1, rgba(32, 18, 10)}}, QPen(rgba(26, 14, 8), 0.8),
+                   QRectF(outer - 0.8, -1.9, 3.2, 3.8));
 
     // Glass, with the page's lines magnified behind it.
     QPainterPath glassPath;
@@ -158,16 +104,7 @@ QImage iconBtnSearch() {
     p.restore();
 
     // Metal rim.
-    QPainterPath rim;
-    rim.addEllipse(lens, outer, outer);
-    rim.addEllipse(lens, inner, inner);
-    QLinearGradient rg(lens + QPointF(-outer, -outer), lens + QPointF(outer, outer));
-    rg.setColorAt(0, rgba(250, 250, 252));
-    rg.setColorAt(0.45, rgba(176, 178, 184));
-    rg.setColorAt(1, rgba(86, 88, 96));
-    p.setBrush(rg);
-    p.setPen(Qt::NoPen);
-    p.drawPath(rim);
+    drawLensRim(p, lens, outer, inner, rgba(86, 88, 96), Qt::NoPen);
     // Dark outer edge, lighter bevel inside so the ring reads as polished metal.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rgba(48, 50, 56), 1));
@@ -193,11 +130,7 @@ QImage iconBtnAdd() {
     const QPointF c(22.5, 22.5);
     drawSmallBadge(p, c, 8.5, rgba(160, 232, 120), rgba(66, 172, 46), rgba(28, 112, 20), rgba(20, 86, 14));
     const QPainterPath plus = plusPath(c, 9, 3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(rgba(10, 70, 6, 120));
-    p.drawPath(plus.translated(0, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(plus);
+    drawWhiteGlyph(p, plus, rgba(10, 70, 6, 120), 1);
     return img;
 }
 

@@ -16,6 +16,16 @@ void setupPainter(QPainter &p)
     p.setRenderHint(QPainter::TextAntialiasing);
 }
 
+QImage paintIcon(int size, const std::function<void(QPainter &)> &paint)
+{
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    setupPainter(p);
+    paint(p);
+    p.end();
+    return img;
+}
+
 quint32 hash2(quint32 x, quint32 y, quint32 seed)
 {
     quint32 h = x * 374761393u + y * 668265263u + seed * 2246822519u;
@@ -184,6 +194,125 @@ QImage mottle(int w, int h, qreal scale, quint32 seed)
         }
     }
     return small;
+}
+
+void contactShadow(QPainter &p, QPointF at, qreal radius, qreal from, int alpha)
+{
+    QRadialGradient sh(at, radius);
+    sh.setColorAt(from, rgba(0, 0, 0, alpha));
+    sh.setColorAt(1.0, rgba(0, 0, 0, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sh);
+    p.drawEllipse(at, radius, radius);
+}
+
+void drawBadgeDisc(QPainter &p, QPointF c, qreal r, QRadialGradient body, QColor light, QColor mid, QColor dark,
+                   QColor rim, int ringAlpha)
+{
+    body.setColorAt(0, light);
+    body.setColorAt(0.55, mid);
+    body.setColorAt(1, dark);
+    p.setBrush(body);
+    p.setPen(QPen(rim, 1));
+    p.drawEllipse(c, r - 0.5, r - 0.5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(rgba(255, 255, 255, ringAlpha), 1));
+    p.drawEllipse(c, r - 1.5, r - 1.5);
+}
+
+// Glossy round badge (same family as the dialog icons), centre on a half pixel.
+void drawSmallBadge(QPainter &p, QPointF c, qreal r, QColor light, QColor mid, QColor dark, QColor rim)
+{
+    contactShadow(p, c + QPointF(0, 1), r + 1.2, 0.78, 80);
+    drawBadgeDisc(p, c, r, QRadialGradient(c + QPointF(0, -r * 0.45), r * 1.45, c + QPointF(-r * 0.35, -r * 0.6)),
+                  light, mid, dark, rim, 70);
+    glossCap(p, QRectF(c.x() - r * 0.68, c.y() - r + 1.2, r * 1.36, r * 0.9), c.y() - r + 1, c.y(), 130);
+}
+
+void drawWhiteGlyph(QPainter &p, const QPainterPath &glyph, const QColor &shadow, qreal drop)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(shadow);
+    p.drawPath(glyph.translated(0, drop));
+    p.setBrush(Qt::white);
+    p.drawPath(glyph);
+}
+
+void drawSaltire(QPainter &p, QPointF c, qreal d, qreal width, const QColor &shadow, qreal shadowWidth, qreal drop)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(shadow, shadowWidth, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c + QPointF(-d, -d + drop), c + QPointF(d, d + drop));
+    p.drawLine(c + QPointF(d, -d + drop), c + QPointF(-d, d + drop));
+    p.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
+    p.drawLine(c + QPointF(d, -d), c + QPointF(-d, d));
+}
+
+void glossCap(QPainter &p, const QRectF &cap, qreal top, qreal bottom, int alpha)
+{
+    QLinearGradient gloss(0, top, 0, bottom);
+    gloss.setColorAt(0, rgba(255, 255, 255, alpha));
+    gloss.setColorAt(1, rgba(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawEllipse(cap);
+}
+
+void drawLensGlass(QPainter &p, QPointF lens, qreal inner, QPointF highlight, qreal spread, const QGradientStops &stops)
+{
+    QRadialGradient glass(lens + highlight, inner * spread);
+    glass.setStops(stops);
+    p.setPen(Qt::NoPen);
+    p.setBrush(glass);
+    p.drawEllipse(lens, inner, inner);
+}
+
+void drawLensHandle(QPainter &p, QPointF lens, const QRectF &grip, qreal radius, const QGradientStops &wood,
+                    const QPen &outline, const QRectF &ferrule)
+{
+    p.save();
+    p.translate(lens);
+    p.rotate(45);
+    QLinearGradient hg(0, grip.top(), 0, grip.bottom());
+    hg.setStops(wood);
+    p.setPen(outline);
+    p.setBrush(hg);
+    p.drawRoundedRect(grip, radius, radius);
+    if (!ferrule.isEmpty()) {
+        QLinearGradient fg(0, ferrule.top(), 0, ferrule.bottom());
+        fg.setColorAt(0, rgba(236, 236, 236));
+        fg.setColorAt(0.5, rgba(160, 160, 164));
+        fg.setColorAt(1, rgba(96, 96, 100));
+        p.setBrush(fg);
+        p.setPen(QPen(rgba(60, 60, 64), 0.7));
+        p.drawRect(ferrule);
+    }
+    p.restore();
+}
+
+void drawLensRim(QPainter &p, QPointF lens, qreal outer, qreal inner, const QColor &shade, const QPen &edge)
+{
+    QPainterPath rim;
+    rim.addEllipse(lens, outer, outer);
+    rim.addEllipse(lens, inner, inner);
+    QLinearGradient rg(lens + QPointF(-outer, -outer), lens + QPointF(outer, outer));
+    rg.setColorAt(0, rgba(250, 250, 252));
+    rg.setColorAt(0.45, rgba(176, 178, 184));
+    rg.setColorAt(1, shade);
+    p.setBrush(rg);
+    p.setPen(edge);
+    p.drawPath(rim);
+}
+
+// A "+" spanning `len` with bars `w` thick, centred on `c`, as one outline.
+QPainterPath plusPath(QPointF c, qreal len, qreal w)
+{
+    QPainterPath path;
+    path.addRect(QRectF(c.x() - len / 2, c.y() - w / 2, len, w));
+    path.addRect(QRectF(c.x() - w / 2, c.y() - len / 2, w, len));
+    path.setFillRule(Qt::WindingFill);
+    return path.simplified();
 }
 
 } // namespace Draw

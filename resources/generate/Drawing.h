@@ -14,6 +14,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <functional>
 
 namespace Draw {
 
@@ -59,6 +60,8 @@ inline void blend(QRgb &dst, qreal r, qreal g, qreal b, qreal a)
 // A transparent premultiplied image.
 QImage canvas(int w, int h);
 void setupPainter(QPainter &p);
+// A transparent square icon of `size` pixels painted by `paint` with the usual hints.
+QImage paintIcon(int size, const std::function<void(QPainter &)> &paint);
 
 // Deterministic noise: white per lattice point, smooth value noise and its octaves (all -1..1).
 quint32 hash2(quint32 x, quint32 y, quint32 seed);
@@ -82,6 +85,32 @@ qreal uniform(QRandomGenerator &rng, qreal lo, qreal hi);
 QFont font(const QString &family, qreal pixelSize, int weight = QFont::Normal);
 // Text as a path centred on `centre`, so it can be filled with gradients and placed exactly.
 QPainterPath centredText(const QString &text, const QFont &f, QPointF centre);
+
+// Outline of the paper shapes (pages, cards).
+const QColor PageOutline(112, 118, 128);
+
+// Soft round shadow under a shape, dark from `from` (0..1 of `radius`) outwards to nothing.
+void contactShadow(QPainter &p, QPointF at, qreal radius, qreal from, int alpha);
+// A round badge's disc: `body` (positions only) filled light/mid/dark, its rim and a faint inner ring.
+void drawBadgeDisc(QPainter &p, QPointF c, qreal r, QRadialGradient body, QColor light, QColor mid, QColor dark,
+                   QColor rim, int ringAlpha);
+// A white glyph over its own shadow dropped by `drop`.
+void drawWhiteGlyph(QPainter &p, const QPainterPath &glyph, const QColor &shadow, qreal drop);
+// A white "x" of half-span `d` over its own shadow dropped by `drop`.
+void drawSaltire(QPainter &p, QPointF c, qreal d, qreal width, const QColor &shadow, qreal shadowWidth, qreal drop);
+// Small icons: glossy round badge (centre on a half pixel) and a "+" as one outline.
+void drawSmallBadge(QPainter &p, QPointF c, qreal r, QColor light, QColor mid, QColor dark, QColor rim);
+QPainterPath plusPath(QPointF c, qreal len, qreal w);
+// Glossy cap: the ellipse `cap` in white fading from `alpha` at `top` to nothing at `bottom`.
+void glossCap(QPainter &p, const QRectF &cap, qreal top, qreal bottom, int alpha);
+// A magnifier, lit from the top left: its glass (radial `stops` from `highlight` off the centre),
+// its handle (`grip`, and the metal `ferrule` joining it to the rim when given, laid in the lens's
+// frame along the diagonal towards the bottom right) and its polished metal ring (`shade` its
+// darkest side, `edge` its outline).
+void drawLensGlass(QPainter &p, QPointF lens, qreal inner, QPointF highlight, qreal spread, const QGradientStops &stops);
+void drawLensHandle(QPainter &p, QPointF lens, const QRectF &grip, qreal radius, const QGradientStops &wood,
+                    const QPen &outline, const QRectF &ferrule = QRectF());
+void drawLensRim(QPainter &p, QPointF lens, qreal outer, qreal inner, const QColor &shade, const QPen &edge);
 
 // An opaque black BgW x BgH canvas.
 QImage background();

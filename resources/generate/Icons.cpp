@@ -12,32 +12,10 @@ void drawBadge(QPainter &p, QColor light, QColor mid, QColor dark, QColor rim)
 {
     const QPointF c(16, 15.5);
     const qreal r = 14;
-    p.setPen(Qt::NoPen);
-    // Contact shadow.
-    QRadialGradient sh(QPointF(16, 17.5), 15.5);
-    sh.setColorAt(0.80, rgba(0, 0, 0, 70));
-    sh.setColorAt(1.0, rgba(0, 0, 0, 0));
-    p.setBrush(sh);
-    p.drawEllipse(QPointF(16, 17.5), 15.5, 15.5);
-
-    QRadialGradient body(QPointF(16, 10), 19, QPointF(12, 7));
-    body.setColorAt(0, light);
-    body.setColorAt(0.55, mid);
-    body.setColorAt(1, dark);
-    p.setBrush(body);
-    p.setPen(QPen(rim, 1));
-    p.drawEllipse(c, r - 0.5, r - 0.5);
-
-    // Inner light rim and glossy cap.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rgba(255, 255, 255, 60), 1));
-    p.drawEllipse(c, r - 1.5, r - 1.5);
-    QLinearGradient gloss(0, 2.5, 0, 15);
-    gloss.setColorAt(0, rgba(255, 255, 255, 120));
-    gloss.setColorAt(1, rgba(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawEllipse(QRectF(6, 2.6, 20, 12));
+    contactShadow(p, QPointF(16, 17.5), 15.5, 0.80, 70);
+    // Disc with an inner light rim, then the glossy cap.
+    drawBadgeDisc(p, c, r, QRadialGradient(QPointF(16, 10), 19, QPointF(12, 7)), light, mid, dark, rim, 60);
+    glossCap(p, QRectF(6, 2.6, 20, 12), 2.5, 15, 120);
 }
 
 QImage iconError()
@@ -46,15 +24,7 @@ QImage iconError()
     QPainter p(&img);
     setupPainter(p);
     drawBadge(p, rgba(255, 120, 108), rgba(226, 52, 42), rgba(164, 22, 16), rgba(128, 14, 10));
-    const QPointF c(16, 15.5);
-    const qreal d = 5.2;
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rgba(110, 8, 4, 110), 3.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(c + QPointF(-d, -d + 0.8), c + QPointF(d, d + 0.8));
-    p.drawLine(c + QPointF(d, -d + 0.8), c + QPointF(-d, d + 0.8));
-    p.setPen(QPen(Qt::white, 3.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
-    p.drawLine(c + QPointF(d, -d), c + QPointF(-d, d));
+    drawSaltire(p, QPointF(16, 15.5), 5.2, 3.4, rgba(110, 8, 4, 110), 3.6, 0.8);
     return img;
 }
 
@@ -70,11 +40,7 @@ QImage iconInfo()
     glyph.addRoundedRect(QRectF(12.6, 12.4, 4.4, 2.0), 0.6, 0.6);
     glyph.addRoundedRect(QRectF(12.4, 21.8, 7.2, 2.0), 0.6, 0.6);
     glyph.setFillRule(Qt::WindingFill);
-    p.setPen(Qt::NoPen);
-    p.setBrush(rgba(10, 40, 100, 110));
-    p.drawPath(glyph.translated(0, 0.8));
-    p.setBrush(Qt::white);
-    p.drawPath(glyph);
+    drawWhiteGlyph(p, glyph, rgba(10, 40, 100, 110), 0.8);
     return img;
 }
 
@@ -86,11 +52,7 @@ QImage iconQuestion()
     drawBadge(p, rgba(170, 146, 240), rgba(106, 74, 196), rgba(64, 38, 132), rgba(48, 26, 104));
     const QPainterPath mark =
         centredText(QStringLiteral("?"), font(QStringLiteral("DejaVu Sans"), 22, QFont::Bold), QPointF(16.2, 15.6));
-    p.setPen(Qt::NoPen);
-    p.setBrush(rgba(30, 10, 80, 110));
-    p.drawPath(mark.translated(0, 0.8));
-    p.setBrush(Qt::white);
-    p.drawPath(mark);
+    drawWhiteGlyph(p, mark, rgba(30, 10, 80, 110), 0.8);
     return img;
 }
 
@@ -102,47 +64,15 @@ QImage iconSearch()
     const QPointF lens(12.5, 12.5);
     const qreal outer = 10.0, inner = 7.4;
 
-    // Handle, drawn along the diagonal with a cylindrical shade.
-    p.save();
-    p.translate(lens);
-    p.rotate(45);
-    QLinearGradient hg(0, -2.9, 0, 2.9);
-    hg.setColorAt(0, rgba(120, 84, 58));
-    hg.setColorAt(0.35, rgba(84, 54, 34));
-    hg.setColorAt(1, rgba(30, 18, 10));
-    p.setPen(QPen(rgba(24, 14, 8), 0.8));
-    p.setBrush(hg);
-    p.drawRoundedRect(QRectF(outer + 2.6, -2.9, 9.6, 5.8), 2.4, 2.4);
-    // Ferrule joining handle and rim.
-    QLinearGradient fg(0, -2.2, 0, 2.2);
-    fg.setColorAt(0, rgba(236, 236, 236));
-    fg.setColorAt(0.5, rgba(160, 160, 164));
-    fg.setColorAt(1, rgba(96, 96, 100));
-    p.setBrush(fg);
-    p.setPen(QPen(rgba(60, 60, 64), 0.7));
-    p.drawRect(QRectF(outer - 0.8, -2.2, 4.0, 4.4));
-    p.restore();
+    // Handle, drawn along the diagonal with a cylindrical shade, and the ferrule joining it to the rim.
+    drawLensHandle(p, lens, QRectF(outer + 2.6, -2.9, 9.6, 5.8), 2.4,
+                   {{0, rgba(120, 84, 58)}, {0.35, rgba(84, 54, 34)}, {1, rgba(30, 18, 10)}}, QPen(rgba(24, 14, 8), 0.8),
+                   QRectF(outer - 0.8, -2.2, 4.0, 4.4));
 
     // Glass.
-    QRadialGradient glass(lens + QPointF(-2.5, -2.5), inner * 1.4);
-    glass.setColorAt(0, rgba(255, 255, 255, 230));
-    glass.setColorAt(0.45, rgba(206, 230, 255, 190));
-    glass.setColorAt(1, rgba(120, 170, 226, 200));
-    p.setPen(Qt::NoPen);
-    p.setBrush(glass);
-    p.drawEllipse(lens, inner, inner);
-
-    // Metal rim.
-    QPainterPath rim;
-    rim.addEllipse(lens, outer, outer);
-    rim.addEllipse(lens, inner, inner);
-    QLinearGradient rg(lens + QPointF(-outer, -outer), lens + QPointF(outer, outer));
-    rg.setColorAt(0, rgba(250, 250, 252));
-    rg.setColorAt(0.45, rgba(176, 178, 184));
-    rg.setColorAt(1, rgba(92, 94, 102));
-    p.setBrush(rg);
-    p.setPen(QPen(rgba(58, 60, 66), 0.8));
-    p.drawPath(rim);
+    drawLensGlass(p, lens, inner, QPointF(-2.5, -2.5), 1.4,
+                  {{0, rgba(255, 255, 255, 230)}, {0.45, rgba(206, 230, 255, 190)}, {1, rgba(120, 170, 226, 200)}});
+    drawLensRim(p, lens, outer, inner, rgba(92, 94, 102), QPen(rgba(58, 60, 66), 0.8));
 
     // Reflection on the glass.
     p.setBrush(Qt::NoBrush);

@@ -16,6 +16,16 @@ QImage iconBtnAdd();
 QImage iconBtnDelete();
 QImage iconBtnEdit();
 QImage iconBtnAddSmall();
+// Buttons beside the editors' fields and the stepping buttons (16 px); the links list's visit (32 px).
+QImage iconBtnVisit();
+QImage iconBtnVisitSmall();
+QImage iconBtnWebSearch();
+QImage iconBtnCard();
+QImage iconBtnClear();
+QImage iconBtnInfo();
+QImage iconBtnPrevious();
+QImage iconBtnNext();
+QImage iconBtnRemoveSmall();
 // `detail` 2 is the full picture, 1 the 32/48 px cut, 0 the 16 px cut.
 QImage appIcon(int size, int detail);
 QImage noPhoto(int size);

@@ -33,6 +33,10 @@ private slots:
         QTest::newRow("btn-delete") << "btn-delete" << QSize(32, 32) << false << true;
         QTest::newRow("btn-edit") << "btn-edit" << QSize(32, 32) << false << true;
         QTest::newRow("btn-add-small") << "btn-add-small" << QSize(16, 16) << false << true;
+        QTest::newRow("btn-visit") << "btn-visit" << QSize(32, 32) << false << true;
+        for (const char *name : {"btn-remove-small", "btn-visit-small", "btn-websearch", "btn-card", "btn-clear",
+                                 "btn-info", "btn-previous", "btn-next"})
+            QTest::newRow(name) << QString::fromLatin1(name) << QSize(16, 16) << false << true;
         QTest::newRow("vorelis") << "vorelis" << QSize(256, 256) << false << true;
         QTest::newRow("vorelis-48") << "vorelis-48" << QSize(48, 48) << false << true;
         QTest::newRow("vorelis-32") << "vorelis-32" << QSize(32, 32) << false << true;
@@ -100,6 +104,31 @@ private slots:
         QVERIFY(Resources::bytes(QStringLiteral("no-such-picture")).isEmpty());
         QVERIFY(Resources::image(QStringLiteral("no-such-picture")).isNull());
         QVERIFY(Resources::pixmap(QString()).isNull());
+    }
+
+    void iconFallsBackWhenMissing()
+    {
+        const QIcon fallback(Resources::pixmap(QStringLiteral("info")));
+        // A drawn picture wins over the fallback, at its own size: no blurred rescale.
+        const QIcon drawn = Resources::icon(QStringLiteral("btn-next"), fallback);
+        QCOMPARE(drawn.availableSizes(), QList<QSize>{QSize(16, 16)});
+        QCOMPARE(drawn.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+                 Resources::image(QStringLiteral("btn-next")).convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(Resources::icon(QStringLiteral("no-such-picture"), fallback).cacheKey(), fallback.cacheKey());
+        QVERIFY(Resources::icon(QStringLiteral("no-such-picture")).isNull());
+    }
+
+    void buttonIconsAreDistinct()
+    {
+        // Two names drawn by the same function would give two buttons the same face.
+        QHash<QByteArray, QString> seen;
+        for (const char *name : {"btn-search", "btn-add", "btn-delete", "btn-edit", "btn-add-small", "btn-remove-small",
+                                 "btn-visit", "btn-visit-small", "btn-websearch", "btn-card", "btn-clear", "btn-info",
+                                 "btn-previous", "btn-next"}) {
+            const QByteArray data = Resources::bytes(QLatin1String(name));
+            QVERIFY2(!seen.contains(data), qPrintable(QStringLiteral("%1 repeats %2").arg(name, seen.value(data))));
+            seen.insert(data, QLatin1String(name));
+        }
     }
 
     void appIconOffersEverySize()
