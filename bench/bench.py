@@ -139,11 +139,21 @@ def bench_inprocess():
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     out = subprocess.run([program, DATA, str(RUNS)] + [str(s) for s in SIZES], env=env, check=True,
                          capture_output=True, text=True).stdout
-    # Lines: name \t values \t floor name \t floor values
+    with open(os.path.join(DATA, "last-run.tsv"), "w") as f:
+        f.write(out)
+    # Lines: name \t values \t floor name \t floor values; "#rows \t title \t n" tells a report's size.
+    sizes = {}
     for line in out.splitlines():
         parts = line.split("\t")
-        if len(parts) < 2:
+        if parts[0] == "#rows" and len(parts) == 3:
+            sizes[parts[1]] = parts[2]
+    for line in out.splitlines():
+        parts = line.split("\t")
+        if len(parts) < 2 or parts[0].startswith("#"):
             continue
+        for title, n in sizes.items():
+            if parts[0] == f'report "{title}"':
+                parts[0] += f" ({n} rows)"
         values = [float(v) for v in parts[1].split(",")]
         if len(parts) >= 4 and parts[3]:
             row(parts[0], values, parts[2], [float(v) for v in parts[3].split(",")])
