@@ -12,6 +12,8 @@ const QString FailureText =
 
 QString cleanCell(const QString &cell)
 {
+    if (!cell.contains(QLatin1Char(';')))
+        return cell;
     QString out = cell;
     out.replace(QLatin1Char(';'), QLatin1Char(','));
     return out;
@@ -28,6 +30,10 @@ QString headerLine(const QStringList &names)
 QString rowLine(const QStringList &cells)
 {
     QString line;
+    int size = 0;
+    for (const QString &cell : cells)
+        size += cell.size() + 1;
+    line.reserve(size);
     for (const QString &cell : cells)
         line += cleanCell(cell) + QLatin1Char(';');
     return line;
@@ -45,12 +51,10 @@ QStringList tableLines(const QString &headerLine, const QVector<QStringList> &ro
 
 QByteArray encode(const QStringList &lines)
 {
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes += line.toUtf8();
-        bytes += '\n';
-    }
-    return bytes;
+    if (lines.isEmpty())
+        return QByteArray();
+    // One conversion of the whole text rather than one per line.
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
