@@ -137,15 +137,22 @@ void sortRows(Rows &rows, int column)
     QVector<int> order(rows.cells.size());
     for (int i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&rows, column](int a, int b) {
-        return QString::compare(rows.cells[a].value(column), rows.cells[b].value(column), Qt::CaseInsensitive) < 0;
-    });
-    Rows sorted = rows;
-    for (int i = 0; i < order.size(); ++i) {
-        sorted.ids[i] = rows.ids[order[i]];
-        sorted.cells[i] = rows.cells[order[i]];
+    // Folded once per row: the same order as a case-insensitive compare, without folding both
+    // texts again in every comparison.
+    QVector<QString> keys(rows.cells.size());
+    for (int i = 0; i < keys.size(); ++i)
+        keys[i] = rows.cells[i].value(column).toCaseFolded();
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    QStringList ids;
+    QVector<QStringList> cells;
+    ids.reserve(order.size());
+    cells.reserve(order.size());
+    for (int i : order) {
+        ids << rows.ids[i];
+        cells << rows.cells[i];
     }
-    rows = sorted;
+    rows.ids = ids;
+    rows.cells = cells;
 }
 
 QString totalText(const Definition &definition, const QVector<QStringList> &cells)
