@@ -59,33 +59,18 @@ const char *tag(int which)
 }
 
 using TestSupport::exec;
+using TestSupport::insertNamed;
 using TestSupport::scalar;
-
-qint64 insert(const QString &table, const QString &name)
-{
-    exec(QStringLiteral("INSERT INTO %1 (nom) VALUES (?)").arg(table), {name});
-    return scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
+using TestSupport::whileShown;
 
 // An item listed by every report: all flags set, stored, lent, needed by no routine.
 qint64 everywhere(const QString &name, const QString &designation, qint64 place, qint64 borrower,
                   const QString &quantity = QStringLiteral("1"), const QString &value = QStringLiteral("0"))
 {
-    exec(QStringLiteral("INSERT INTO materiels (nom, designation, isAcommander, isHS, isMaintenance, isConsommable, "
-                        "quantite, valeur_achat, id_rangement, id_pret) VALUES (?, ?, '1', '1', '1', '1', ?, ?, ?, ?)"),
-         {name, designation, quantity, value, place, borrower});
-    return scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
-
-// Shows the window modally and runs `body` while it is up; the window is closed afterwards.
-void whileShown(ReportWindow *w, const std::function<void()> &body)
-{
-    QTimer::singleShot(0, w, [w, body] {
-        body();
-        if (w->isVisible())
-            w->Close();
-    });
-    w->exec();
+    return exec(QStringLiteral("INSERT INTO materiels (nom, designation, isAcommander, isHS, isMaintenance, "
+                               "isConsommable, quantite, valeur_achat, id_rangement, id_pret) VALUES (?, ?, '1', '1', "
+                               "'1', '1', ?, ?, ?, ?)"),
+                {name, designation, quantity, value, place, borrower});
 }
 
 QStringList column(const ReportWindow *w, int visibleColumn)
@@ -294,8 +279,8 @@ void TestEquipmentReports::semicolonsAndFixedFields()
 {
     QFETCH(int, which);
     QFETCH(QString, line);
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise;1"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Dupont;Jean"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise;1"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Dupont;Jean"));
     everywhere(QStringLiteral("As;pique"), QStringLiteral("rouge;noir"), place, contact, QStringLiteral("3;4"),
                QStringLiteral("12;5"));
     everywhere(QStringLiteral("Zèbre \"rayé\""), QString(), place, contact, QStringLiteral("4"));
@@ -352,10 +337,10 @@ void TestEquipmentReports::toOrderListsNonFirst()
 
 void TestEquipmentReports::missingReferencesGiveEmptyCells()
 {
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Armoire"));
-    const qint64 gone = insert(QStringLiteral("rangement"), QStringLiteral("Vieux coffre"));
-    const qint64 alice = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
-    const qint64 bruno = insert(QStringLiteral("contacts"), QStringLiteral("Bruno"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Armoire"));
+    const qint64 gone = insertNamed(QStringLiteral("rangement"), QStringLiteral("Vieux coffre"));
+    const qint64 alice = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 bruno = insertNamed(QStringLiteral("contacts"), QStringLiteral("Bruno"));
     everywhere(QStringLiteral("Anneaux"), QString(), place, alice);
     everywhere(QStringLiteral("Boîte"), QString(), gone, bruno);
     everywhere(QStringLiteral("Corde"), QString(), 0, alice);
@@ -418,8 +403,7 @@ void TestEquipmentReports::exportFollowsShownOrder()
     whileShown(Inventairecomptable, [&] {
         loaded = column(Inventairecomptable, 0);
         RecordGrid *g = Inventairecomptable->grid();
-        QTest::mouseClick(g->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                          QPoint(g->horizontalHeader()->sectionViewportPosition(1) + 5, 5));
+        TestSupport::clickHeader(g, 1);
         g->sortByClick(1); // the second click reverses
         FileDialogs::Testing::push(path);
         Inventairecomptable->Export();
@@ -445,8 +429,8 @@ void TestEquipmentReports::exportWriteFailure()
 {
     QFETCH(int, which);
     QFETCH(QString, target);
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
     everywhere(QStringLiteral("Anneaux"), QStringLiteral("chinois"), place, contact, QStringLiteral("2"),
                QStringLiteral("15"));
     QTemporaryDir dir;
@@ -493,8 +477,8 @@ void TestEquipmentReports::doubleClick()
 {
     QFETCH(int, which);
     QFETCH(int, afterEdit);
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
     QVector<qint64> ids;
     for (const char *n : {"Anneaux", "Balles", "Cartes", "Dés"})
         ids << everywhere(QString::fromUtf8(n), QString(), place, contact);
@@ -515,9 +499,7 @@ void TestEquipmentReports::doubleClick()
         g->clearSelection();
         w->OpenSelected();
         g->selectRowAt(1);
-        const QRect cell = g->visualItemRect(g->item(1, 1));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell.center());
+        TestSupport::doubleClick(g, 1);
         afterRename = column(w, 0);
         selectedAfterRename = g->selectedRow();
         g->selectRowAt(3);
@@ -551,8 +533,8 @@ void TestEquipmentReports::doubleClick()
 // The real editor: edit mode on the row's item, no stepping; a save shows on return.
 void TestEquipmentReports::doubleClickEditsTheItem()
 {
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
     everywhere(QStringLiteral("Anneaux"), QStringLiteral("chinois"), place, contact);
     const qint64 balls = everywhere(QStringLiteral("Balles"), QStringLiteral("mousse"), place, contact);
     // The editor was last used to step through a list in new mode.

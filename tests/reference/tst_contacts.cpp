@@ -32,44 +32,13 @@ using Dialogs::Result;
 
 namespace {
 
-qint64 exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    const qint64 id = q.lastInsertId().toLongLong();
-    q.finish();
-    return id;
-}
-
-QVariant scalar(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    QVariant v;
-    if (q.exec() && q.next())
-        v = q.value(0);
-    q.finish();
-    return v;
-}
-
-int count(const QString &table)
-{
-    return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
-}
-
-QStringList column(RecordGrid *grid, const QString &field)
-{
-    QStringList c;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        c << grid->cell(r, field);
-    return c;
-}
+using TestSupport::column;
+using TestSupport::count;
+using TestSupport::doubleClick;
+using TestSupport::exec;
+using TestSupport::onNextShowing;
+using TestSupport::scalar;
+using TestSupport::whileShown;
 
 // The two cards behind one face: which = 0 supplier, 1 contact.
 QDialog *card(int which)
@@ -95,13 +64,9 @@ int open(int which, EditorMode mode, qint64 id)
 // Shows a card and runs `body` while it is open; it is closed afterwards if still open.
 int whileOpen(int which, EditorMode mode, qint64 id, const std::function<void()> &body)
 {
-    QDialog *d = card(which);
-    QTimer::singleShot(0, d, [d, body] {
-        body();
-        if (d->isVisible())
-            d->reject();
-    });
-    return open(which, mode, id);
+    int result = -1;
+    TestSupport::inDialog(card(which), [&] { result = open(which, mode, id); }, body);
+    return result;
 }
 
 CardListWindow *list(int which)
@@ -110,35 +75,10 @@ CardListWindow *list(int which)
                       : static_cast<CardListWindow *>(Gestioncontacts);
 }
 
-// Shows a modal window and runs `body` while it is up; it is closed afterwards if still open.
-void whileShown(QDialog *w, const std::function<void()> &body)
-{
-    QTimer::singleShot(0, w, [w, body] {
-        body();
-        if (w->isVisible())
-            w->reject();
-    });
-    w->exec();
-}
-
-// Answers the card that `trigger` opens with `body`.
+// Answers the card that the test's next step opens with `body`.
 void onCard(int which, const std::function<void()> &body)
 {
-    QDialog *d = card(which);
-    QTimer::singleShot(0, d, [d, body] {
-        body();
-        if (d->isVisible())
-            d->reject();
-    });
-}
-
-void doubleClick(RecordGrid *grid, int row)
-{
-    grid->scrollToItem(grid->item(row, 1));
-    const QPoint at = grid->visualItemRect(grid->item(row, 1)).center();
-    // As a mouse does it: a click, then the double-click event.
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    onNextShowing(card(which), body);
 }
 
 } // namespace
@@ -180,7 +120,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
 };
 
 void TestContacts::initTestCase()
@@ -190,10 +129,7 @@ void TestContacts::initTestCase()
 
 void TestContacts::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("c%1.vrl").arg(++m_file));
-    Dialogs::Testing::clear();
-    Desktop::Testing::opened().clear();
+    TestSupport::startWithNewCollection(m_dir);
 }
 
 void TestContacts::cleanup()
@@ -802,8 +738,8 @@ void TestContacts::exportCsvBytes()
                         "isArtiste) VALUES ('Zoé; la magicienne', 'zoe@x.fr', '01 02', '3 rue Haute', 'Bât. B', "
                         "'75001', 'Paris', 'France', '1')"));
     exec(QStringLiteral("INSERT INTO contacts (nom, isArtiste) VALUES ('Abel', '1')"));
-    const QString path = m_dir.filePath(QStringLiteral("contacts%1.csv").arg(m_file));
-    const QString empty = m_dir.filePath(QStringLiteral("vide%1.csv").arg(m_file));
+    const QString path = m_dir.filePath(QStringLiteral("contacts.csv"));
+    const QString empty = m_dir.filePath(QStringLiteral("vide.csv"));
     whileShown(Exportationcontacts, [&] {
         FileDialogs::Testing::push(path);
         Exportationcontacts->exportButton()->click();
