@@ -147,6 +147,7 @@ private slots:
     void deleteReselects();
     void steppingFollowsShownOrder();
     void importedGreyUntilSaved();
+    void restoreKeepsOrderAndRow();
     void menuOpensInventory();
 
     void newIds_data();
@@ -434,6 +435,26 @@ void TestEquipment::importedGreyUntilSaved()
     QVERIFY(greyAfterView);
     QVERIFY(!greyAfter);
     QCOMPARE(scalar(QStringLiteral("SELECT isImport FROM materiels WHERE nom='Importé'")).toInt(), 0);
+}
+
+// Bringing the minimised inventory back is no new opening: the title sort and the row stay.
+void TestEquipment::restoreKeepsOrderAndRow()
+{
+    insertItem(QStringLiteral("Anneaux"), QStringLiteral("z"));
+    insertItem(QStringLiteral("Boite"), QStringLiteral("x"));
+    insertItem(QStringLiteral("Cartes"), QStringLiteral("y"));
+    QStringList order;
+    int selected = -1;
+    whileListed([&] {
+        RecordGrid *g = Inventairemateriel->grid();
+        TestSupport::clickHeader(g, 2);
+        g->selectRowAt(2);
+        TestSupport::minimiseAndRestore(Inventairemateriel);
+        order = column(g, QStringLiteral("nom"));
+        selected = g->selectedRow();
+    });
+    QCOMPARE(order, (QStringList{"Boite", "Cartes", "Anneaux"}));
+    QCOMPARE(selected, 2);
 }
 
 void TestEquipment::menuOpensInventory()

@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +112,7 @@ private slots:
     void totals_data();
     void totals();
     void exportFollowsShownOrder();
+    void restoreKeepsOrderAndRow();
     void exportWriteFailure_data();
     void exportWriteFailure();
     void doubleClick_data();
@@ -413,6 +415,24 @@ void TestEquipmentReports::exportFollowsShownOrder()
              (QStringList{"Materiel;Designation;Valeur d achat;", "C;z;3;", "b;x;1;", "A;y;2;"}));
 }
 
+// Bringing a minimised report back is no new opening: the title sort and the row stay.
+void TestEquipmentReports::restoreKeepsOrderAndRow()
+{
+    exec(QStringLiteral("INSERT INTO materiels (nom, designation) VALUES ('b', 'x'), ('A', 'z'), ('C', 'y')"));
+    QStringList order;
+    int selected = -1;
+    whileShown(Inventairecomptable, [&] {
+        RecordGrid *g = Inventairecomptable->grid();
+        TestSupport::clickHeader(g, 2);
+        g->selectRowAt(2);
+        TestSupport::minimiseAndRestore(Inventairecomptable);
+        order = column(Inventairecomptable, 0);
+        selected = g->selectedRow();
+    });
+    QCOMPARE(order, (QStringList{"b", "C", "A"}));
+    QCOMPARE(selected, 2);
+}
+
 void TestEquipmentReports::exportWriteFailure_data()
 {
     QTest::addColumn<int>("which");
@@ -422,6 +442,8 @@ void TestEquipmentReports::exportWriteFailure_data()
             << which << "plain.txt/export.csv";
         QTest::newRow(qPrintable(QStringLiteral("%1, missing folder").arg(QString::fromLatin1(tag(which)))))
             << which << "missing/export.csv";
+        QTest::newRow(qPrintable(QStringLiteral("%1, unwritable folder").arg(QString::fromLatin1(tag(which)))))
+            << which << "locked/export.csv";
     }
 }
 
@@ -439,12 +461,24 @@ void TestEquipmentReports::exportWriteFailure()
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.write("garder");
     }
+    QString path = dir.filePath(target);
+    if (target.startsWith(QLatin1String("locked/"))) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        // Folder permissions do not hold back the superuser; /sys refuses new files to everyone.
+        QFile probe(dir.filePath(QStringLiteral("locked/probe")));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            path = QStringLiteral("/sys/vorelis-export.csv");
+        }
+    }
     ReportWindow *w = window(which);
     QVector<QStringList> before, after;
     bool visible = false;
     whileShown(w, [&] {
         before = w->shownRows();
-        FileDialogs::Testing::push(dir.filePath(target));
+        FileDialogs::Testing::push(path);
         w->exportButton()->click();
         after = w->shownRows();
         visible = w->isVisible();
@@ -455,6 +489,7 @@ void TestEquipmentReports::exportWriteFailure()
              QStringLiteral("Erreur d'écriture du fichier. Le fichier est peut-être déjà ouvert."));
     QCOMPARE(TestSupport::readBytes(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("garder"));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
+    QVERIFY(!QFile::exists(path));
     QCOMPARE(after, before);
     QCOMPARE(before.size(), 1);
     QVERIFY(visible);

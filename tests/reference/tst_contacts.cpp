@@ -99,6 +99,8 @@ private slots:
     void duplicatesRefused_data();
     void duplicatesRefused();
     void blankNameRefused();
+    void restoreKeepsWhatWasTyped_data();
+    void restoreKeepsWhatWasTyped();
     void visitSite();
     void contactLists();
     void listHooks_data();
@@ -116,6 +118,7 @@ private slots:
     void exportChoices();
     void exportCsvBytes();
     void exportDoubleClickEdits();
+    void listsKeepTheirRowOverRestore();
     void menusAndCreators();
 
 private:
@@ -366,6 +369,39 @@ void TestContacts::blankNameRefused()
         QCOMPARE(count(table(which)), 0);
     }
     QVERIFY(Dialogs::Testing::log().isEmpty());
+}
+
+void TestContacts::restoreKeepsWhatWasTyped_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::newRow("supplier") << 0;
+    QTest::newRow("contact") << 1;
+}
+
+// Bringing a minimised card back is no new showing: what was typed stays and is what is saved.
+void TestContacts::restoreKeepsWhatWasTyped()
+{
+    QFETCH(int, which);
+    const qint64 id = exec(QStringLiteral("INSERT INTO %1 (nom, ville) VALUES ('Alice', 'Paris')").arg(table(which)));
+    QString shown;
+    int tab = -1;
+    whileOpen(which, ModeEdit, id, [&] {
+        form(which)->field(QStringLiteral("nom"))->setText(QStringLiteral("Alice Martin"));
+        form(which)->field(QStringLiteral("ville"))->setText(QStringLiteral("Lyon"));
+        if (which == 1)
+            Editioncontact->tabs()->setCurrentIndex(2);
+        TestSupport::minimiseAndRestore(card(which));
+        shown = form(which)->field(QStringLiteral("nom"))->text() + QLatin1Char('/') +
+                form(which)->field(QStringLiteral("ville"))->text();
+        if (which == 1)
+            tab = Editioncontact->tabs()->currentIndex();
+        form(which)->validateButton()->click();
+    });
+    QCOMPARE(shown, QStringLiteral("Alice Martin/Lyon"));
+    QCOMPARE(scalar(QStringLiteral("SELECT nom || '/' || ville FROM %1").arg(table(which))).toString(),
+             QStringLiteral("Alice Martin/Lyon"));
+    if (which == 1)
+        QCOMPARE(tab, 2);
 }
 
 void TestContacts::visitSite()
@@ -789,6 +825,22 @@ void TestContacts::exportDoubleClickEdits()
     QCOMPARE(selected, 1);
     QCOMPARE(scalar(QStringLiteral("SELECT isArtiste || isClient FROM contacts WHERE nom='Bravo bis'")).toString(),
              QStringLiteral("11"));
+}
+
+void TestContacts::listsKeepTheirRowOverRestore()
+{
+    for (const char *n : {"Alpha", "Bravo", "Charlie"})
+        exec(QStringLiteral("INSERT INTO contacts (nom, isArtiste) VALUES (?, '1')"), {QString::fromLatin1(n)});
+    for (QDialog *w : {static_cast<QDialog *>(Gestioncontacts), static_cast<QDialog *>(Exportationcontacts)}) {
+        RecordGrid *g = w == Gestioncontacts ? Gestioncontacts->grid() : Exportationcontacts->grid();
+        int selected = -1;
+        whileShown(w, [&] {
+            g->selectRowAt(2);
+            TestSupport::minimiseAndRestore(w);
+            selected = g->selectedRow();
+        });
+        QCOMPARE(selected, 2);
+    }
 }
 
 void TestContacts::menusAndCreators()

@@ -81,6 +81,7 @@ private slots:
     void linkedRecordsWithAuthors();
     void creatorChosenAndCleared();
     void newAfterEditStartsWithoutCreator();
+    void restoreKeepsWhatWasTyped();
     void selectionDialogCreatesTechnique();
 
 private:
@@ -479,6 +480,28 @@ void TestTechniques::selectionDialogCreatesTechnique()
     QCOMPARE(listed, QStringList{QStringLiteral("Passe-passe")});
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM techniques")).toInt(), 2);
     QCOMPARE(scalar(QStringLiteral("SELECT nom FROM techniques WHERE id=1")).toString(), QStringLiteral("Glissé"));
+}
+
+// Bringing the minimised editor back is no new showing: what was typed stays and is saved.
+void TestTechniques::restoreKeepsWhatWasTyped()
+{
+    const qint64 id = technique(QStringLiteral("Forçage"));
+    QString shown;
+    int page = -1;
+    whileEditing(ModeEdit, id, [&] {
+        typeName(QStringLiteral("Forcage classique"));
+        Editiontechnique->descriptionEdit()->setPlainText(QStringLiteral("Au choix du spectateur"));
+        Editiontechnique->pages()->setCurrentIndex(1);
+        TestSupport::minimiseAndRestore(Editiontechnique);
+        shown = Editiontechnique->nameEdit()->text() + QLatin1Char('/') +
+                Editiontechnique->descriptionEdit()->toPlainText();
+        page = Editiontechnique->pages()->currentIndex();
+        Editiontechnique->validateButton()->click();
+    });
+    QCOMPARE(shown, QStringLiteral("Forcage classique/Au choix du spectateur"));
+    QCOMPARE(page, 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT nom || '/' || description FROM techniques")).toString(),
+             QStringLiteral("Forcage classique/Au choix du spectateur"));
 }
 
 QTEST_MAIN(TestTechniques)

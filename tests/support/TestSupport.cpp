@@ -147,6 +147,14 @@ int whileShown(QDialog *dialog, const std::function<void()> &body)
     return result;
 }
 
+void minimiseAndRestore(QWidget *window)
+{
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    window->showNormal();
+    QCoreApplication::processEvents();
+}
+
 void clickHeader(RecordGrid *grid, int column)
 {
     QHeaderView *h = grid->horizontalHeader();

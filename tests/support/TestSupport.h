@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 class RecordGrid;
 
 // Shared set-up of the tests: French locale, dialogs answered from queues, quick compaction.
@@ -52,6 +53,10 @@ void onNextShowing(QDialog *dialog, const std::function<void()> &body);
 void inDialog(QDialog *dialog, const std::function<void()> &open, const std::function<void()> &body);
 // Shows `dialog` modally and runs `body` while it is up. Returns the dialog's result.
 int whileShown(QDialog *dialog, const std::function<void()> &body);
+
+// Minimises a shown window and brings it back, as the window system does (the window receives
+// the show event of a restore).
+void minimiseAndRestore(QWidget *window);
 
 // A click on a column title, as a mouse makes it.
 void clickHeader(RecordGrid *grid, int column);
