@@ -114,6 +114,7 @@ private slots:
     void cardsReloadTheirList();
     void supplierDeletionClearsReferences();
     void contactWithLoanNotDeleted();
+    void failedDeletionChangesNothing();
     void exportChoices_data();
     void exportChoices();
     void exportCsvBytes();
@@ -718,6 +719,26 @@ void TestContacts::contactWithLoanNotDeleted()
     QCOMPARE(scalar(QStringLiteral("SELECT nom FROM contacts")).toString(), QStringLiteral("Bruno"));
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_spectateurs WHERE id_spectateur=?"), {alice}).toInt(), 0);
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_spectateurs WHERE id_spectateur=?"), {bruno}).toInt(), 1);
+}
+
+// A delete that fails half-way leaves the references as they were.
+void TestContacts::failedDeletionChangesNothing()
+{
+    const qint64 shop = exec(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES ('Boutique')"));
+    const qint64 alice = exec(QStringLiteral("INSERT INTO contacts (nom) VALUES ('Alice')"));
+    exec(QStringLiteral("INSERT INTO materiels (nom, id_fournisseur) VALUES ('Gobelets', ?)"), {shop});
+    exec(QStringLiteral("INSERT INTO medias (nom, id_fournisseur) VALUES ('Livre', ?)"), {shop});
+    exec(QStringLiteral("INSERT INTO lnk_spectateurs (id_spectateur, id_dest) VALUES (?, 1)"), {alice});
+    for (const char *t : {"fournisseurs", "contacts"})
+        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'refus'); END")
+                 .arg(QLatin1String(t)));
+    QVERIFY(!Contacts::removeSupplier(Form1->database(), shop));
+    QCOMPARE(Contacts::removeContact(Form1->database(), alice), Contacts::RemoveResult::Failed);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM materiels WHERE id_fournisseur=?"), {shop}).toInt(), 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM medias WHERE id_fournisseur=?"), {shop}).toInt(), 1);
+    QCOMPARE(count(QStringLiteral("lnk_spectateurs")), 1);
+    QCOMPARE(count(QStringLiteral("fournisseurs")), 1);
+    QCOMPARE(count(QStringLiteral("contacts")), 1);
 }
 
 void TestContacts::exportChoices_data()

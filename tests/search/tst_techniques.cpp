@@ -74,6 +74,7 @@ private slots:
     void searchNarrowsAndClosingClears();
     void deleteRemovesOnlyItsLinks();
     void deleteCancelledOrNothingSelected();
+    void failedDeletionKeepsLinks();
     void addSavesTrimmedName();
     void refusedNames_data();
     void refusedNames();
@@ -239,6 +240,22 @@ void TestTechniques::deleteRemovesOnlyItsLinks()
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM medias")).toInt(), 1);
     QCOMPARE(scalar(QStringLiteral("SELECT nom FROM techniques")).toString(), QStringLiteral("Glissé"));
     QCOMPARE(selectedAfter, 0);
+}
+
+// A delete that fails half-way leaves the links as they were.
+void TestTechniques::failedDeletionKeepsLinks()
+{
+    const qint64 forcing = technique(QStringLiteral("Forçage"));
+    link(forcing, 3, 1);
+    exec(QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON techniques BEGIN SELECT RAISE(ABORT, 'refus'); END"));
+    whileListShown([&] {
+        Gestiontechniques->grid()->selectRowAt(0);
+        Dialogs::Testing::push(Result::Yes);
+        Gestiontechniques->Delete();
+    });
+    QCOMPARE(Dialogs::Testing::last().kind, QStringLiteral("error"));
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_techniques WHERE id_technique=?"), {forcing}).toInt(), 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM techniques")).toInt(), 1);
 }
 
 void TestTechniques::deleteCancelledOrNothingSelected()
