@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSqlQuery>
 
 InventoryWindow::InventoryWindow(const InventorySpec &spec, QWidget *parent)
@@ -61,8 +62,9 @@ void InventoryWindow::afterListing()
 
 void InventoryWindow::showEvent(QShowEvent *event)
 {
-    // Each opening starts in the statement's order.
-    grid()->resetSort();
+    // Each opening starts in the statement's order; a restore from minimised is no opening.
+    if (!event->spontaneous())
+        grid()->resetSort();
     ListWindow::showEvent(event);
 }
 

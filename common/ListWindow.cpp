@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSqlQuery>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -95,5 +96,7 @@ void ListWindow::reject()
 void ListWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    reloadSelecting(0);
+    // Brought back from minimised: the list, its order and its row stay as they were.
+    if (!event->spontaneous())
+        reloadSelecting(0);
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -157,6 +158,9 @@ void ReportWindow::reject()
 void ReportWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Brought back from minimised: the list, its order and its row stay as they were.
+    if (event->spontaneous())
+        return;
     if (m_spec.centredOnScreen) {
         if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();

@@ -2,6 +2,7 @@
 
 #include "common/FieldRules.h"
 #include "common/SqlText.h"
+#include "common/WriteUnit.h"
 #include "reference/NamedLists.h"
 
 #include <QSqlQuery>
@@ -187,8 +188,9 @@ SaveResult update(QSqlDatabase db, const Spec &spec, qint64 id, Values &values)
 
 bool removeSupplier(QSqlDatabase db, qint64 id)
 {
+    // References and supplier go together: a failure leaves everything as it was.
+    WriteUnit unit(db);
     QSqlQuery q(db);
-    // References first: a failure leaves the supplier and nothing pointing nowhere.
     for (const QString &table : {QStringLiteral("materiels"), QStringLiteral("medias")}) {
         q.prepare(QStringLiteral("UPDATE %1 set id_fournisseur=0 WHERE id_fournisseur=:id_fournisseur").arg(table));
         q.bindValue(QStringLiteral(":id_fournisseur"), id);
@@ -197,7 +199,7 @@ bool removeSupplier(QSqlDatabase db, qint64 id)
     }
     q.prepare(QStringLiteral("DELETE FROM fournisseurs WHERE id=:id"));
     q.bindValue(QStringLiteral(":id"), id);
-    return run(q);
+    return run(q) && unit.commit();
 }
 
 qint64 loanCount(QSqlDatabase db, qint64 contactId)
@@ -222,6 +224,8 @@ RemoveResult removeContact(QSqlDatabase db, qint64 contactId)
         return RemoveResult::Failed;
     if (lent > 0)
         return RemoveResult::Lent;
+    // The audiences and the contact go together: a failure leaves everything as it was.
+    WriteUnit unit(db);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM lnk_spectateurs WHERE id_spectateur=:id_spectateur"));
     q.bindValue(QStringLiteral(":id_spectateur"), contactId);
@@ -229,7 +233,7 @@ RemoveResult removeContact(QSqlDatabase db, qint64 contactId)
         return RemoveResult::Failed;
     q.prepare(QStringLiteral("DELETE FROM contacts WHERE id=:id"));
     q.bindValue(QStringLiteral(":id"), contactId);
-    return run(q) ? RemoveResult::Removed : RemoveResult::Failed;
+    return run(q) && unit.commit() ? RemoveResult::Removed : RemoveResult::Failed;
 }
 
 QVector<Row> loans(QSqlDatabase db, qint64 contactId)

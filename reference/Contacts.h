@@ -61,7 +61,8 @@ enum class SaveResult { Saved, Empty, Duplicate, Failed };
 SaveResult insert(QSqlDatabase db, const Spec &spec, Values &values);
 SaveResult update(QSqlDatabase db, const Spec &spec, qint64 id, Values &values);
 
-// Deletes a supplier; its equipment and documentation keep no supplier (id_fournisseur 0).
+// Deletes a supplier; its equipment and documentation keep no supplier (id_fournisseur 0). All or
+// nothing.
 bool removeSupplier(QSqlDatabase db, qint64 id);
 
 // Items of equipment plus documentation lent to the contact; -1 when a count fails.

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSqlQuery>
 #include <QVBoxLayout>
 
@@ -74,7 +75,9 @@ TExportationcontacts::TExportationcontacts(QWidget *parent) : QDialog(parent)
 void TExportationcontacts::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    reloadSelecting(0);
+    // Brought back from minimised: the list and its row stay as they were.
+    if (!event->spontaneous())
+        reloadSelecting(0);
 }
 
 void TExportationcontacts::reloadSelecting(int row)

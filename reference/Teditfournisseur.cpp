@@ -4,6 +4,7 @@
 #include "reference/CardForm.h"
 #include "reference/TGestionfournisseurs.h"
 
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 Teditfournisseur::Teditfournisseur(QWidget *parent)
@@ -29,6 +30,8 @@ Teditfournisseur::Teditfournisseur(QWidget *parent)
 
 void Teditfournisseur::showEvent(QShowEvent *event)
 {
-    m_form->prepare();
+    // A window brought back from minimised keeps what was typed.
+    if (!event->spontaneous())
+        m_form->prepare();
     QDialog::showEvent(event);
 }

@@ -6,6 +6,7 @@
 #include "reference/CardForm.h"
 #include "reference/TGestioncontacts.h"
 
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -62,6 +63,11 @@ Teditioncontact::Teditioncontact(QWidget *parent)
 
 void Teditioncontact::showEvent(QShowEvent *event)
 {
+    // A window brought back from minimised keeps what was typed.
+    if (event->spontaneous()) {
+        QDialog::showEvent(event);
+        return;
+    }
     m_form->prepare();
     m_tabs->setCurrentIndex(0);
     const bool lists = EditorMode != ModeNew;

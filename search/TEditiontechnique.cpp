@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -146,7 +147,9 @@ bool TEditiontechnique::eventFilter(QObject *watched, QEvent *event)
 void TEditiontechnique::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    prepare();
+    // A window brought back from minimised keeps what was typed.
+    if (!event->spontaneous())
+        prepare();
 }
 
 void TEditiontechnique::prepare()

@@ -2,6 +2,7 @@
 
 #include "common/RecordStatements.h"
 #include "common/SqlText.h"
+#include "common/WriteUnit.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -109,6 +110,8 @@ SaveResult save(const QSqlDatabase &db, const Technique &technique)
 
 bool remove(const QSqlDatabase &db, qint64 id)
 {
+    // The links and the technique go together: a failure leaves everything as it was.
+    WriteUnit unit(db);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM lnk_techniques WHERE id_technique=:id_categorie"));
     q.bindValue(QStringLiteral(":id_categorie"), id);
@@ -118,7 +121,7 @@ bool remove(const QSqlDatabase &db, qint64 id)
     q.bindValue(QStringLiteral(":id"), id);
     const bool ok = q.exec();
     q.finish();
-    return ok;
+    return ok && unit.commit();
 }
 
 } // namespace Techniques

@@ -44,7 +44,7 @@ enum class SaveResult { Saved, Empty, Duplicate, Failed };
 // technique has without regard to case; inserts when `technique.id` is 0, else updates.
 SaveResult save(const QSqlDatabase &db, const Technique &technique);
 
-// Removes the technique's links, then the technique. Records that used it stay.
+// Removes the technique's links, then the technique, all or nothing. Records that used it stay.
 bool remove(const QSqlDatabase &db, qint64 id);
 
 } // namespace Techniques

@@ -34,16 +34,8 @@ const QString RoutinesFiltered = RoutinesBase + QStringLiteral(" WHERE auteurs.n
                                                                "LIKE :recherche");
 const QString Nom = QStringLiteral("nom");
 
-void run(const QString &sql, const QVariantList &values = {}) {
-    QSqlQuery &q = Form1->Query();
-    if (!q.prepare(sql))
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    q.finish();
-}
+using TestSupport::clickHeader;
+using TestSupport::exec;
 
 // Inserts names (in the given order) in one transaction; returns their ids.
 QVector<int> insertNames(const QString &table, const QStringList &names) {
@@ -63,10 +55,7 @@ QVector<int> insertNames(const QString &table, const QStringList &names) {
 }
 
 QStringList names(const RecordGrid *grid) {
-    QStringList list;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        list << grid->cell(r, Nom);
-    return list;
+    return TestSupport::column(grid, Nom);
 }
 
 // Runs `call` (which shows the dialog modally) and drives the dialog with `body` once it is
@@ -92,12 +81,6 @@ int drive(const std::function<int()> &call, const std::function<void(SelectionDi
     const int result = call();
     failsafe.stop();
     return result;
-}
-
-void clickHeader(RecordGrid *grid, int column) {
-    QHeaderView *h = grid->horizontalHeader();
-    QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(h->sectionViewportPosition(column) + 5, h->height() / 2));
 }
 
 enum class Close { Cancel, Escape, TitleBar, Select, SelectAfterClick, SelectAfterDoubleClick, SelectEmpty };
@@ -151,7 +134,7 @@ void TestSelection::cleanupTestCase() {
 
 void TestSelection::init() {
     for (const char *table : {"categorie", "fournisseurs", "routines", "auteurs"})
-        run(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+        exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
     Dialogs::Testing::clear();
 }
 
@@ -346,8 +329,8 @@ void TestSelection::createdRecordListedNotSelected() {
     int created = 0;
     SelectionDialog::setCreator(SelectionDialog::Supplier, [&] {
         ++created;
-        run(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES (?)"), {QStringLiteral("Magie Plus")});
-        run(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES (?)"), {QStringLiteral("Farces et attrapes")});
+        exec(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES (?)"), {QStringLiteral("Magie Plus")});
+        exec(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES (?)"), {QStringLiteral("Farces et attrapes")});
     });
     bool ran = false;
     QStringList before, after;
@@ -376,8 +359,8 @@ void TestSelection::createdRecordListedNotSelected() {
 }
 
 void TestSelection::authorColumn() {
-    run(QStringLiteral("INSERT INTO auteurs (id, nom) VALUES (1, 'Dai Vernon'), (2, 'Tamariz')"));
-    run(QStringLiteral("INSERT INTO routines (id, nom, id_createur) VALUES (11, 'Ambitious card', 1), "
+    exec(QStringLiteral("INSERT INTO auteurs (id, nom) VALUES (1, 'Dai Vernon'), (2, 'Tamariz')"));
+    exec(QStringLiteral("INSERT INTO routines (id, nom, id_createur) VALUES (11, 'Ambitious card', 1), "
                        "(12, 'Cups', 0), (13, 'La Baraja', 2)"));
     struct Seen {
         bool shown = false;

@@ -36,47 +36,15 @@ using Dialogs::Result;
 
 namespace {
 
-void exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery q(Form1->database());
-    if (!q.prepare(sql))
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-}
-
-QVariant scalar(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery q(Form1->database());
-    q.prepare(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (q.exec() && q.next())
-        return q.value(0);
-    return QVariant();
-}
+using TestSupport::column;
+using TestSupport::exec;
+using TestSupport::insertNamed;
+using TestSupport::scalar;
 
 qint64 insertItem(const QString &name, const QString &designation = QString(), int imported = 0)
 {
-    exec(QStringLiteral("INSERT INTO materiels (nom, designation, isImport) VALUES (?, ?, ?)"),
-         {name, designation, imported});
-    return scalar(QStringLiteral("SELECT id FROM materiels WHERE nom=?"), {name}).toLongLong();
-}
-
-qint64 insertNamed(const QString &table, const QString &name)
-{
-    exec(QStringLiteral("INSERT INTO %1 (nom) VALUES (?)").arg(table), {name});
-    return scalar(QStringLiteral("SELECT id FROM %1 WHERE nom=?").arg(table), {name}).toLongLong();
-}
-
-QStringList column(RecordGrid *grid, const QString &field)
-{
-    QStringList c;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        c << grid->cell(r, field);
-    return c;
+    return exec(QStringLiteral("INSERT INTO materiels (nom, designation, isImport) VALUES (?, ?, ?)"),
+                {name, designation, imported});
 }
 
 // Runs one step each time `dialog` is shown, once it is up; a dialog still open after its step
@@ -125,12 +93,7 @@ void showEditor(EditorMode mode, qint64 id, const std::function<void()> &step)
 // Shows the inventory and runs `body` while it is open.
 void whileListed(const std::function<void()> &body)
 {
-    QTimer::singleShot(0, Inventairemateriel, [body] {
-        body();
-        if (Inventairemateriel->isVisible())
-            Inventairemateriel->Close();
-    });
-    Inventairemateriel->exec();
+    TestSupport::whileShown(Inventairemateriel, body);
 }
 
 // The next selection dialog picks the candidate named `name` (or cancels for an empty name) and
@@ -184,6 +147,7 @@ private slots:
     void deleteReselects();
     void steppingFollowsShownOrder();
     void importedGreyUntilSaved();
+    void restoreKeepsOrderAndRow();
     void menuOpensInventory();
 
     void newIds_data();
@@ -207,7 +171,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
 };
 
 void TestEquipment::initTestCase()
@@ -217,10 +180,7 @@ void TestEquipment::initTestCase()
 
 void TestEquipment::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("c%1.vrl").arg(++m_file));
-    Dialogs::Testing::clear();
-    Desktop::Testing::opened().clear();
+    TestSupport::startWithNewCollection(m_dir);
 }
 
 void TestEquipment::cleanup()
@@ -421,8 +381,7 @@ void TestEquipment::steppingFollowsShownOrder()
     };
     whileListed([&] {
         RecordGrid *g = Inventairemateriel->grid();
-        QTest::mouseClick(g->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                          QPoint(g->horizontalHeader()->sectionViewportPosition(2) + 5, 5));
+        TestSupport::clickHeader(g, 2);
         g->selectRowAt(0);
         Showings s(Editionmateriel, {
                                         [&] { record(), Editionmateriel->nextButton()->click(); },
@@ -476,6 +435,26 @@ void TestEquipment::importedGreyUntilSaved()
     QVERIFY(greyAfterView);
     QVERIFY(!greyAfter);
     QCOMPARE(scalar(QStringLiteral("SELECT isImport FROM materiels WHERE nom='Importé'")).toInt(), 0);
+}
+
+// Bringing the minimised inventory back is no new opening: the title sort and the row stay.
+void TestEquipment::restoreKeepsOrderAndRow()
+{
+    insertItem(QStringLiteral("Anneaux"), QStringLiteral("z"));
+    insertItem(QStringLiteral("Boite"), QStringLiteral("x"));
+    insertItem(QStringLiteral("Cartes"), QStringLiteral("y"));
+    QStringList order;
+    int selected = -1;
+    whileListed([&] {
+        RecordGrid *g = Inventairemateriel->grid();
+        TestSupport::clickHeader(g, 2);
+        g->selectRowAt(2);
+        TestSupport::minimiseAndRestore(Inventairemateriel);
+        order = column(g, QStringLiteral("nom"));
+        selected = g->selectedRow();
+    });
+    QCOMPARE(order, (QStringList{"Boite", "Cartes", "Anneaux"}));
+    QCOMPARE(selected, 2);
 }
 
 void TestEquipment::menuOpensInventory()

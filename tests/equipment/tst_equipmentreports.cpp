@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,33 +60,18 @@ const char *tag(int which)
 }
 
 using TestSupport::exec;
+using TestSupport::insertNamed;
 using TestSupport::scalar;
-
-qint64 insert(const QString &table, const QString &name)
-{
-    exec(QStringLiteral("INSERT INTO %1 (nom) VALUES (?)").arg(table), {name});
-    return scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
+using TestSupport::whileShown;
 
 // An item listed by every report: all flags set, stored, lent, needed by no routine.
 qint64 everywhere(const QString &name, const QString &designation, qint64 place, qint64 borrower,
                   const QString &quantity = QStringLiteral("1"), const QString &value = QStringLiteral("0"))
 {
-    exec(QStringLiteral("INSERT INTO materiels (nom, designation, isAcommander, isHS, isMaintenance, isConsommable, "
-                        "quantite, valeur_achat, id_rangement, id_pret) VALUES (?, ?, '1', '1', '1', '1', ?, ?, ?, ?)"),
-         {name, designation, quantity, value, place, borrower});
-    return scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
-
-// Shows the window modally and runs `body` while it is up; the window is closed afterwards.
-void whileShown(ReportWindow *w, const std::function<void()> &body)
-{
-    QTimer::singleShot(0, w, [w, body] {
-        body();
-        if (w->isVisible())
-            w->Close();
-    });
-    w->exec();
+    return exec(QStringLiteral("INSERT INTO materiels (nom, designation, isAcommander, isHS, isMaintenance, "
+                               "isConsommable, quantite, valeur_achat, id_rangement, id_pret) VALUES (?, ?, '1', '1', "
+                               "'1', '1', ?, ?, ?, ?)"),
+                {name, designation, quantity, value, place, borrower});
 }
 
 QStringList column(const ReportWindow *w, int visibleColumn)
@@ -126,6 +112,7 @@ private slots:
     void totals_data();
     void totals();
     void exportFollowsShownOrder();
+    void restoreKeepsOrderAndRow();
     void exportWriteFailure_data();
     void exportWriteFailure();
     void doubleClick_data();
@@ -294,8 +281,8 @@ void TestEquipmentReports::semicolonsAndFixedFields()
 {
     QFETCH(int, which);
     QFETCH(QString, line);
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise;1"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Dupont;Jean"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise;1"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Dupont;Jean"));
     everywhere(QStringLiteral("As;pique"), QStringLiteral("rouge;noir"), place, contact, QStringLiteral("3;4"),
                QStringLiteral("12;5"));
     everywhere(QStringLiteral("Zèbre \"rayé\""), QString(), place, contact, QStringLiteral("4"));
@@ -352,10 +339,10 @@ void TestEquipmentReports::toOrderListsNonFirst()
 
 void TestEquipmentReports::missingReferencesGiveEmptyCells()
 {
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Armoire"));
-    const qint64 gone = insert(QStringLiteral("rangement"), QStringLiteral("Vieux coffre"));
-    const qint64 alice = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
-    const qint64 bruno = insert(QStringLiteral("contacts"), QStringLiteral("Bruno"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Armoire"));
+    const qint64 gone = insertNamed(QStringLiteral("rangement"), QStringLiteral("Vieux coffre"));
+    const qint64 alice = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 bruno = insertNamed(QStringLiteral("contacts"), QStringLiteral("Bruno"));
     everywhere(QStringLiteral("Anneaux"), QString(), place, alice);
     everywhere(QStringLiteral("Boîte"), QString(), gone, bruno);
     everywhere(QStringLiteral("Corde"), QString(), 0, alice);
@@ -418,8 +405,7 @@ void TestEquipmentReports::exportFollowsShownOrder()
     whileShown(Inventairecomptable, [&] {
         loaded = column(Inventairecomptable, 0);
         RecordGrid *g = Inventairecomptable->grid();
-        QTest::mouseClick(g->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                          QPoint(g->horizontalHeader()->sectionViewportPosition(1) + 5, 5));
+        TestSupport::clickHeader(g, 1);
         g->sortByClick(1); // the second click reverses
         FileDialogs::Testing::push(path);
         Inventairecomptable->Export();
@@ -427,6 +413,24 @@ void TestEquipmentReports::exportFollowsShownOrder()
     QCOMPARE(loaded, (QStringList{"A", "C", "b"})); // the statement's order
     QCOMPARE(fileLines(path),
              (QStringList{"Materiel;Designation;Valeur d achat;", "C;z;3;", "b;x;1;", "A;y;2;"}));
+}
+
+// Bringing a minimised report back is no new opening: the title sort and the row stay.
+void TestEquipmentReports::restoreKeepsOrderAndRow()
+{
+    exec(QStringLiteral("INSERT INTO materiels (nom, designation) VALUES ('b', 'x'), ('A', 'z'), ('C', 'y')"));
+    QStringList order;
+    int selected = -1;
+    whileShown(Inventairecomptable, [&] {
+        RecordGrid *g = Inventairecomptable->grid();
+        TestSupport::clickHeader(g, 2);
+        g->selectRowAt(2);
+        TestSupport::minimiseAndRestore(Inventairecomptable);
+        order = column(Inventairecomptable, 0);
+        selected = g->selectedRow();
+    });
+    QCOMPARE(order, (QStringList{"b", "C", "A"}));
+    QCOMPARE(selected, 2);
 }
 
 void TestEquipmentReports::exportWriteFailure_data()
@@ -438,6 +442,8 @@ void TestEquipmentReports::exportWriteFailure_data()
             << which << "plain.txt/export.csv";
         QTest::newRow(qPrintable(QStringLiteral("%1, missing folder").arg(QString::fromLatin1(tag(which)))))
             << which << "missing/export.csv";
+        QTest::newRow(qPrintable(QStringLiteral("%1, unwritable folder").arg(QString::fromLatin1(tag(which)))))
+            << which << "locked/export.csv";
     }
 }
 
@@ -445,8 +451,8 @@ void TestEquipmentReports::exportWriteFailure()
 {
     QFETCH(int, which);
     QFETCH(QString, target);
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
     everywhere(QStringLiteral("Anneaux"), QStringLiteral("chinois"), place, contact, QStringLiteral("2"),
                QStringLiteral("15"));
     QTemporaryDir dir;
@@ -455,12 +461,24 @@ void TestEquipmentReports::exportWriteFailure()
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.write("garder");
     }
+    QString path = dir.filePath(target);
+    if (target.startsWith(QLatin1String("locked/"))) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        // Folder permissions do not hold back the superuser; /sys refuses new files to everyone.
+        QFile probe(dir.filePath(QStringLiteral("locked/probe")));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            path = QStringLiteral("/sys/vorelis-export.csv");
+        }
+    }
     ReportWindow *w = window(which);
     QVector<QStringList> before, after;
     bool visible = false;
     whileShown(w, [&] {
         before = w->shownRows();
-        FileDialogs::Testing::push(dir.filePath(target));
+        FileDialogs::Testing::push(path);
         w->exportButton()->click();
         after = w->shownRows();
         visible = w->isVisible();
@@ -471,6 +489,7 @@ void TestEquipmentReports::exportWriteFailure()
              QStringLiteral("Erreur d'écriture du fichier. Le fichier est peut-être déjà ouvert."));
     QCOMPARE(TestSupport::readBytes(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("garder"));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
+    QVERIFY(!QFile::exists(path));
     QCOMPARE(after, before);
     QCOMPARE(before.size(), 1);
     QVERIFY(visible);
@@ -493,8 +512,8 @@ void TestEquipmentReports::doubleClick()
 {
     QFETCH(int, which);
     QFETCH(int, afterEdit);
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
     QVector<qint64> ids;
     for (const char *n : {"Anneaux", "Balles", "Cartes", "Dés"})
         ids << everywhere(QString::fromUtf8(n), QString(), place, contact);
@@ -515,9 +534,7 @@ void TestEquipmentReports::doubleClick()
         g->clearSelection();
         w->OpenSelected();
         g->selectRowAt(1);
-        const QRect cell = g->visualItemRect(g->item(1, 1));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, cell.center());
+        TestSupport::doubleClick(g, 1);
         afterRename = column(w, 0);
         selectedAfterRename = g->selectedRow();
         g->selectRowAt(3);
@@ -551,8 +568,8 @@ void TestEquipmentReports::doubleClick()
 // The real editor: edit mode on the row's item, no stepping; a save shows on return.
 void TestEquipmentReports::doubleClickEditsTheItem()
 {
-    const qint64 place = insert(QStringLiteral("rangement"), QStringLiteral("Valise"));
-    const qint64 contact = insert(QStringLiteral("contacts"), QStringLiteral("Alice"));
+    const qint64 place = insertNamed(QStringLiteral("rangement"), QStringLiteral("Valise"));
+    const qint64 contact = insertNamed(QStringLiteral("contacts"), QStringLiteral("Alice"));
     everywhere(QStringLiteral("Anneaux"), QStringLiteral("chinois"), place, contact);
     const qint64 balls = everywhere(QStringLiteral("Balles"), QStringLiteral("mousse"), place, contact);
     // The editor was last used to step through a list in new mode.

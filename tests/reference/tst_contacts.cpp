@@ -32,44 +32,13 @@ using Dialogs::Result;
 
 namespace {
 
-qint64 exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    const qint64 id = q.lastInsertId().toLongLong();
-    q.finish();
-    return id;
-}
-
-QVariant scalar(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    QVariant v;
-    if (q.exec() && q.next())
-        v = q.value(0);
-    q.finish();
-    return v;
-}
-
-int count(const QString &table)
-{
-    return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
-}
-
-QStringList column(RecordGrid *grid, const QString &field)
-{
-    QStringList c;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        c << grid->cell(r, field);
-    return c;
-}
+using TestSupport::column;
+using TestSupport::count;
+using TestSupport::doubleClick;
+using TestSupport::exec;
+using TestSupport::onNextShowing;
+using TestSupport::scalar;
+using TestSupport::whileShown;
 
 // The two cards behind one face: which = 0 supplier, 1 contact.
 QDialog *card(int which)
@@ -95,13 +64,9 @@ int open(int which, EditorMode mode, qint64 id)
 // Shows a card and runs `body` while it is open; it is closed afterwards if still open.
 int whileOpen(int which, EditorMode mode, qint64 id, const std::function<void()> &body)
 {
-    QDialog *d = card(which);
-    QTimer::singleShot(0, d, [d, body] {
-        body();
-        if (d->isVisible())
-            d->reject();
-    });
-    return open(which, mode, id);
+    int result = -1;
+    TestSupport::inDialog(card(which), [&] { result = open(which, mode, id); }, body);
+    return result;
 }
 
 CardListWindow *list(int which)
@@ -110,35 +75,10 @@ CardListWindow *list(int which)
                       : static_cast<CardListWindow *>(Gestioncontacts);
 }
 
-// Shows a modal window and runs `body` while it is up; it is closed afterwards if still open.
-void whileShown(QDialog *w, const std::function<void()> &body)
-{
-    QTimer::singleShot(0, w, [w, body] {
-        body();
-        if (w->isVisible())
-            w->reject();
-    });
-    w->exec();
-}
-
-// Answers the card that `trigger` opens with `body`.
+// Answers the card that the test's next step opens with `body`.
 void onCard(int which, const std::function<void()> &body)
 {
-    QDialog *d = card(which);
-    QTimer::singleShot(0, d, [d, body] {
-        body();
-        if (d->isVisible())
-            d->reject();
-    });
-}
-
-void doubleClick(RecordGrid *grid, int row)
-{
-    grid->scrollToItem(grid->item(row, 1));
-    const QPoint at = grid->visualItemRect(grid->item(row, 1)).center();
-    // As a mouse does it: a click, then the double-click event.
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    onNextShowing(card(which), body);
 }
 
 } // namespace
@@ -159,6 +99,8 @@ private slots:
     void duplicatesRefused_data();
     void duplicatesRefused();
     void blankNameRefused();
+    void restoreKeepsWhatWasTyped_data();
+    void restoreKeepsWhatWasTyped();
     void visitSite();
     void contactLists();
     void listHooks_data();
@@ -172,15 +114,16 @@ private slots:
     void cardsReloadTheirList();
     void supplierDeletionClearsReferences();
     void contactWithLoanNotDeleted();
+    void failedDeletionChangesNothing();
     void exportChoices_data();
     void exportChoices();
     void exportCsvBytes();
     void exportDoubleClickEdits();
+    void listsKeepTheirRowOverRestore();
     void menusAndCreators();
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
 };
 
 void TestContacts::initTestCase()
@@ -190,10 +133,7 @@ void TestContacts::initTestCase()
 
 void TestContacts::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("c%1.vrl").arg(++m_file));
-    Dialogs::Testing::clear();
-    Desktop::Testing::opened().clear();
+    TestSupport::startWithNewCollection(m_dir);
 }
 
 void TestContacts::cleanup()
@@ -430,6 +370,39 @@ void TestContacts::blankNameRefused()
         QCOMPARE(count(table(which)), 0);
     }
     QVERIFY(Dialogs::Testing::log().isEmpty());
+}
+
+void TestContacts::restoreKeepsWhatWasTyped_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::newRow("supplier") << 0;
+    QTest::newRow("contact") << 1;
+}
+
+// Bringing a minimised card back is no new showing: what was typed stays and is what is saved.
+void TestContacts::restoreKeepsWhatWasTyped()
+{
+    QFETCH(int, which);
+    const qint64 id = exec(QStringLiteral("INSERT INTO %1 (nom, ville) VALUES ('Alice', 'Paris')").arg(table(which)));
+    QString shown;
+    int tab = -1;
+    whileOpen(which, ModeEdit, id, [&] {
+        form(which)->field(QStringLiteral("nom"))->setText(QStringLiteral("Alice Martin"));
+        form(which)->field(QStringLiteral("ville"))->setText(QStringLiteral("Lyon"));
+        if (which == 1)
+            Editioncontact->tabs()->setCurrentIndex(2);
+        TestSupport::minimiseAndRestore(card(which));
+        shown = form(which)->field(QStringLiteral("nom"))->text() + QLatin1Char('/') +
+                form(which)->field(QStringLiteral("ville"))->text();
+        if (which == 1)
+            tab = Editioncontact->tabs()->currentIndex();
+        form(which)->validateButton()->click();
+    });
+    QCOMPARE(shown, QStringLiteral("Alice Martin/Lyon"));
+    QCOMPARE(scalar(QStringLiteral("SELECT nom || '/' || ville FROM %1").arg(table(which))).toString(),
+             QStringLiteral("Alice Martin/Lyon"));
+    if (which == 1)
+        QCOMPARE(tab, 2);
 }
 
 void TestContacts::visitSite()
@@ -748,6 +721,26 @@ void TestContacts::contactWithLoanNotDeleted()
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_spectateurs WHERE id_spectateur=?"), {bruno}).toInt(), 1);
 }
 
+// A delete that fails half-way leaves the references as they were.
+void TestContacts::failedDeletionChangesNothing()
+{
+    const qint64 shop = exec(QStringLiteral("INSERT INTO fournisseurs (nom) VALUES ('Boutique')"));
+    const qint64 alice = exec(QStringLiteral("INSERT INTO contacts (nom) VALUES ('Alice')"));
+    exec(QStringLiteral("INSERT INTO materiels (nom, id_fournisseur) VALUES ('Gobelets', ?)"), {shop});
+    exec(QStringLiteral("INSERT INTO medias (nom, id_fournisseur) VALUES ('Livre', ?)"), {shop});
+    exec(QStringLiteral("INSERT INTO lnk_spectateurs (id_spectateur, id_dest) VALUES (?, 1)"), {alice});
+    for (const char *t : {"fournisseurs", "contacts"})
+        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'refus'); END")
+                 .arg(QLatin1String(t)));
+    QVERIFY(!Contacts::removeSupplier(Form1->database(), shop));
+    QCOMPARE(Contacts::removeContact(Form1->database(), alice), Contacts::RemoveResult::Failed);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM materiels WHERE id_fournisseur=?"), {shop}).toInt(), 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM medias WHERE id_fournisseur=?"), {shop}).toInt(), 1);
+    QCOMPARE(count(QStringLiteral("lnk_spectateurs")), 1);
+    QCOMPARE(count(QStringLiteral("fournisseurs")), 1);
+    QCOMPARE(count(QStringLiteral("contacts")), 1);
+}
+
 void TestContacts::exportChoices_data()
 {
     QTest::addColumn<int>("choice");
@@ -802,8 +795,8 @@ void TestContacts::exportCsvBytes()
                         "isArtiste) VALUES ('Zoé; la magicienne', 'zoe@x.fr', '01 02', '3 rue Haute', 'Bât. B', "
                         "'75001', 'Paris', 'France', '1')"));
     exec(QStringLiteral("INSERT INTO contacts (nom, isArtiste) VALUES ('Abel', '1')"));
-    const QString path = m_dir.filePath(QStringLiteral("contacts%1.csv").arg(m_file));
-    const QString empty = m_dir.filePath(QStringLiteral("vide%1.csv").arg(m_file));
+    const QString path = m_dir.filePath(QStringLiteral("contacts.csv"));
+    const QString empty = m_dir.filePath(QStringLiteral("vide.csv"));
     whileShown(Exportationcontacts, [&] {
         FileDialogs::Testing::push(path);
         Exportationcontacts->exportButton()->click();
@@ -853,6 +846,22 @@ void TestContacts::exportDoubleClickEdits()
     QCOMPARE(selected, 1);
     QCOMPARE(scalar(QStringLiteral("SELECT isArtiste || isClient FROM contacts WHERE nom='Bravo bis'")).toString(),
              QStringLiteral("11"));
+}
+
+void TestContacts::listsKeepTheirRowOverRestore()
+{
+    for (const char *n : {"Alpha", "Bravo", "Charlie"})
+        exec(QStringLiteral("INSERT INTO contacts (nom, isArtiste) VALUES (?, '1')"), {QString::fromLatin1(n)});
+    for (QDialog *w : {static_cast<QDialog *>(Gestioncontacts), static_cast<QDialog *>(Exportationcontacts)}) {
+        RecordGrid *g = w == Gestioncontacts ? Gestioncontacts->grid() : Exportationcontacts->grid();
+        int selected = -1;
+        whileShown(w, [&] {
+            g->selectRowAt(2);
+            TestSupport::minimiseAndRestore(w);
+            selected = g->selectedRow();
+        });
+        QCOMPARE(selected, 2);
+    }
 }
 
 void TestContacts::menusAndCreators()

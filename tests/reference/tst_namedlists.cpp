@@ -16,8 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QToolButton>
 #include <QtTest>
 
@@ -25,37 +23,10 @@ using Dialogs::Result;
 
 namespace {
 
-void exec(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    if (!q.exec())
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    q.finish();
-}
-
-QVariant scalar(const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery &q = Form1->Query();
-    q.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
-    QVariant v;
-    if (q.exec() && q.next())
-        v = q.value(0);
-    q.finish();
-    return v;
-}
-
-QStringList column(RecordGrid *grid, const QString &field)
-{
-    QStringList c;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        c << grid->cell(r, field);
-    return c;
-}
+using TestSupport::column;
+using TestSupport::exec;
+using TestSupport::scalar;
+using TestSupport::whileShown;
 
 NamedListWindow *window(int which)
 {
@@ -78,17 +49,6 @@ AddWizard *wizard(int which)
 QString table(int which)
 {
     return QStringList{QStringLiteral("rangement"), QStringLiteral("categorie"), QStringLiteral("auteurs")}[which];
-}
-
-// Shows a list window and runs `body` while it is open; the window is closed afterwards.
-void whileShown(ListWindow *w, const std::function<void()> &body)
-{
-    QTimer::singleShot(0, w, [w, body] {
-        body();
-        if (w->isVisible())
-            w->Close();
-    });
-    w->exec();
 }
 
 void addThroughWizard(AddWizard *wizard, const QString &name)
@@ -133,7 +93,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
 };
 
 void TestNamedLists::initTestCase()
@@ -143,9 +102,7 @@ void TestNamedLists::initTestCase()
 
 void TestNamedLists::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("c%1.vrl").arg(++m_file));
-    Dialogs::Testing::clear();
+    TestSupport::startWithNewCollection(m_dir);
 }
 
 void TestNamedLists::cleanup()

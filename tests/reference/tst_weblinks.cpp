@@ -1,4 +1,3 @@
-#include "ListTestHelpers.h"
 #include "support/TestSupport.h"
 
 #include "app/Dialogs.h"
@@ -17,15 +16,18 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QToolButton>
 #include <QtTest>
 
 using Dialogs::Result;
-using namespace ListTestHelpers;
 
 namespace {
+
+using TestSupport::column;
+using TestSupport::exec;
+using TestSupport::inDialog;
+using TestSupport::scalar;
+using TestSupport::whileShown;
 
 void addLink(int id, const QString &name, const QString &url, const QString &description = QString())
 {
@@ -102,7 +104,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
 };
 
 void TestWebLinks::initTestCase()
@@ -112,10 +113,7 @@ void TestWebLinks::initTestCase()
 
 void TestWebLinks::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("l%1.vrl").arg(++m_file));
-    Dialogs::Testing::clear();
-    Desktop::Testing::enable();
+    TestSupport::startWithNewCollection(m_dir);
 }
 
 void TestWebLinks::cleanup()

@@ -1,4 +1,3 @@
-#include "ListTestHelpers.h"
 #include "support/TestSupport.h"
 
 #include "app/TForm1.h"
@@ -8,11 +7,9 @@
 #include "reference/WebSearchMenu.h"
 
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QtTest>
 
-using ListTestHelpers::exec;
+using TestSupport::exec;
 
 namespace {
 
@@ -53,7 +50,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    int m_file = 0;
 };
 
 void TestWebSearch::initTestCase()
@@ -63,9 +59,7 @@ void TestWebSearch::initTestCase()
 
 void TestWebSearch::init()
 {
-    TestSupport::createWindows();
-    TestSupport::newCollection(m_dir, QStringLiteral("w%1.vrl").arg(++m_file));
-    Desktop::Testing::enable();
+    TestSupport::startWithNewCollection(m_dir);
 }
 
 void TestWebSearch::cleanup()

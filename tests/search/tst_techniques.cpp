@@ -16,8 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -26,19 +24,14 @@ using Dialogs::Result;
 
 namespace {
 
+using TestSupport::column;
 using TestSupport::exec;
 using TestSupport::scalar;
-
-qint64 insert(const QString &sql, const QVariantList &values)
-{
-    exec(sql, values);
-    return scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-}
+using TestSupport::whileShown;
 
 qint64 technique(const QString &name, qint64 author = 0)
 {
-    return insert(QStringLiteral("INSERT INTO techniques (nom, id_auteur, description) VALUES (?, ?, '')"),
-                  {name, author});
+    return exec(QStringLiteral("INSERT INTO techniques (nom, id_auteur, description) VALUES (?, ?, '')"), {name, author});
 }
 
 void link(qint64 techniqueId, int dest, qint64 record)
@@ -47,28 +40,9 @@ void link(qint64 techniqueId, int dest, qint64 record)
          {techniqueId, dest, record});
 }
 
-QStringList column(const RecordGrid *grid, int c)
-{
-    QStringList list;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        list << grid->cell(r, c);
-    return list;
-}
-
-// Shows a modal window and runs `body` while it is up; `close` ends it if still open.
-void whileShown(QDialog *w, const std::function<void()> &body, const std::function<void()> &close)
-{
-    QTimer::singleShot(0, w, [w, body, close] {
-        body();
-        if (w->isVisible())
-            close();
-    });
-    w->exec();
-}
-
 void whileListShown(const std::function<void()> &body)
 {
-    whileShown(Gestiontechniques, body, [] { Gestiontechniques->Close(); });
+    whileShown(Gestiontechniques, body);
 }
 
 // Opens the editor as the list's buttons do and runs `body` while it is up.
@@ -76,7 +50,7 @@ void whileEditing(::EditorMode mode, qint64 id, const std::function<void()> &bod
 {
     Editiontechnique->EditorMode = mode;
     Editiontechnique->RecordId = id;
-    whileShown(Editiontechnique, body, [] { Editiontechnique->cancelButton()->click(); });
+    whileShown(Editiontechnique, body);
 }
 
 void typeName(const QString &name)
@@ -100,6 +74,7 @@ private slots:
     void searchNarrowsAndClosingClears();
     void deleteRemovesOnlyItsLinks();
     void deleteCancelledOrNothingSelected();
+    void failedDeletionKeepsLinks();
     void addSavesTrimmedName();
     void refusedNames_data();
     void refusedNames();
@@ -107,6 +82,7 @@ private slots:
     void linkedRecordsWithAuthors();
     void creatorChosenAndCleared();
     void newAfterEditStartsWithoutCreator();
+    void restoreKeepsWhatWasTyped();
     void selectionDialogCreatesTechnique();
 
 private:
@@ -243,11 +219,11 @@ void TestTechniques::deleteRemovesOnlyItsLinks()
     const qint64 other = technique(QStringLiteral("Glissé"));
     QVector<qint64> routines;
     for (const char *n : {"Tour 1", "Tour 2", "Tour 3"}) {
-        routines << insert(QStringLiteral("INSERT INTO routines (nom) VALUES (?)"), {QString::fromLatin1(n)});
+        routines << exec(QStringLiteral("INSERT INTO routines (nom) VALUES (?)"), {QString::fromLatin1(n)});
         link(forcing, 3, routines.last());
     }
     link(other, 3, routines.first());
-    const qint64 book = insert(QStringLiteral("INSERT INTO medias (nom) VALUES ('Livre')"), {});
+    const qint64 book = exec(QStringLiteral("INSERT INTO medias (nom) VALUES ('Livre')"));
     link(forcing, 2, book);
     int selectedAfter = -1;
     whileListShown([&] {
@@ -264,6 +240,22 @@ void TestTechniques::deleteRemovesOnlyItsLinks()
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM medias")).toInt(), 1);
     QCOMPARE(scalar(QStringLiteral("SELECT nom FROM techniques")).toString(), QStringLiteral("Glissé"));
     QCOMPARE(selectedAfter, 0);
+}
+
+// A delete that fails half-way leaves the links as they were.
+void TestTechniques::failedDeletionKeepsLinks()
+{
+    const qint64 forcing = technique(QStringLiteral("Forçage"));
+    link(forcing, 3, 1);
+    exec(QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON techniques BEGIN SELECT RAISE(ABORT, 'refus'); END"));
+    whileListShown([&] {
+        Gestiontechniques->grid()->selectRowAt(0);
+        Dialogs::Testing::push(Result::Yes);
+        Gestiontechniques->Delete();
+    });
+    QCOMPARE(Dialogs::Testing::last().kind, QStringLiteral("error"));
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_techniques WHERE id_technique=?"), {forcing}).toInt(), 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM techniques")).toInt(), 1);
 }
 
 void TestTechniques::deleteCancelledOrNothingSelected()
@@ -389,14 +381,14 @@ void TestTechniques::renameCases()
 
 void TestTechniques::linkedRecordsWithAuthors()
 {
-    const qint64 alice = insert(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Alice')"), {});
-    const qint64 gone = insert(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Parti')"), {});
+    const qint64 alice = exec(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Alice')"));
+    const qint64 gone = exec(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Parti')"));
     const qint64 t = technique(QStringLiteral("Forçage"));
     const qint64 other = technique(QStringLiteral("Autre"));
-    const qint64 bookB = insert(QStringLiteral("INSERT INTO medias (nom, id_auteur) VALUES ('Livre B', ?)"), {gone});
-    const qint64 bookA = insert(QStringLiteral("INSERT INTO medias (nom, id_auteur) VALUES ('Livre A', ?)"), {alice});
-    const qint64 bookC = insert(QStringLiteral("INSERT INTO medias (nom, id_auteur) VALUES ('Livre C', 0)"), {});
-    const qint64 tour = insert(QStringLiteral("INSERT INTO routines (nom, id_createur) VALUES ('Tour', ?)"), {alice});
+    const qint64 bookB = exec(QStringLiteral("INSERT INTO medias (nom, id_auteur) VALUES ('Livre B', ?)"), {gone});
+    const qint64 bookA = exec(QStringLiteral("INSERT INTO medias (nom, id_auteur) VALUES ('Livre A', ?)"), {alice});
+    const qint64 bookC = exec(QStringLiteral("INSERT INTO medias (nom, id_auteur) VALUES ('Livre C', 0)"));
+    const qint64 tour = exec(QStringLiteral("INSERT INTO routines (nom, id_createur) VALUES ('Tour', ?)"), {alice});
     link(t, 2, bookB);
     link(t, 2, bookA);
     link(t, 2, bookC);
@@ -422,8 +414,8 @@ void TestTechniques::linkedRecordsWithAuthors()
 
 void TestTechniques::creatorChosenAndCleared()
 {
-    insert(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Bruno')"), {});
-    const qint64 alice = insert(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Alice')"), {});
+    exec(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Bruno')"));
+    const qint64 alice = exec(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Alice')"));
     const qint64 t = technique(QStringLiteral("Forçage"));
     int kind = -1;
     bool addShown = false;
@@ -459,7 +451,7 @@ void TestTechniques::creatorChosenAndCleared()
 
 void TestTechniques::newAfterEditStartsWithoutCreator()
 {
-    const qint64 alice = insert(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Alice')"), {});
+    const qint64 alice = exec(QStringLiteral("INSERT INTO auteurs (nom) VALUES ('Alice')"));
     const qint64 t = technique(QStringLiteral("Forçage"), alice);
     exec(QStringLiteral("UPDATE techniques SET description='Avec le pouce' WHERE id=?"), {t});
     QString creatorWhileEditing, creatorWhenNew, descriptionWhenNew;
@@ -505,6 +497,28 @@ void TestTechniques::selectionDialogCreatesTechnique()
     QCOMPARE(listed, QStringList{QStringLiteral("Passe-passe")});
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM techniques")).toInt(), 2);
     QCOMPARE(scalar(QStringLiteral("SELECT nom FROM techniques WHERE id=1")).toString(), QStringLiteral("Glissé"));
+}
+
+// Bringing the minimised editor back is no new showing: what was typed stays and is saved.
+void TestTechniques::restoreKeepsWhatWasTyped()
+{
+    const qint64 id = technique(QStringLiteral("Forçage"));
+    QString shown;
+    int page = -1;
+    whileEditing(ModeEdit, id, [&] {
+        typeName(QStringLiteral("Forcage classique"));
+        Editiontechnique->descriptionEdit()->setPlainText(QStringLiteral("Au choix du spectateur"));
+        Editiontechnique->pages()->setCurrentIndex(1);
+        TestSupport::minimiseAndRestore(Editiontechnique);
+        shown = Editiontechnique->nameEdit()->text() + QLatin1Char('/') +
+                Editiontechnique->descriptionEdit()->toPlainText();
+        page = Editiontechnique->pages()->currentIndex();
+        Editiontechnique->validateButton()->click();
+    });
+    QCOMPARE(shown, QStringLiteral("Forcage classique/Au choix du spectateur"));
+    QCOMPARE(page, 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT nom || '/' || description FROM techniques")).toString(),
+             QStringLiteral("Forcage classique/Au choix du spectateur"));
 }
 
 QTEST_MAIN(TestTechniques)
