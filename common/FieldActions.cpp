@@ -1,5 +1,7 @@
 #include "common/FieldActions.h"
 
+#include <QLineEdit>
+
 #include "app/Dialogs.h"
 #include "app/FileDialogs.h"
 #include "common/CsvExport.h"
@@ -48,6 +50,12 @@ bool exportCsvLines(const QStringList &lines)
 bool exportCsv(const QString &headerLine, const QVector<QStringList> &rows)
 {
     return exportCsvLines(CsvExport::tableLines(headerLine, rows));
+}
+
+void showStoredText(QLineEdit *field, const QString &text, int designedLimit)
+{
+    field->setMaxLength(qMax(designedLimit, text.size()));
+    field->setText(text);
 }
 
 } // namespace FieldActions

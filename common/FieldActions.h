@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
+class QLineEdit;
+
 // What the windows do with the field rules: open a field's link or file, run a CSV export.
 // These show the program's dialogs; the decisions themselves are in FieldRules and CsvExport.
 namespace FieldActions {
@@ -21,5 +23,10 @@ bool openLink(const QString &text);
 // the error dialog when it cannot be written. True when the file was written.
 bool exportCsvLines(const QStringList &lines);
 bool exportCsv(const QString &headerLine, const QVector<QStringList> &rows);
+
+// Shows a stored text whole in a field with a length limit: a longer value written by an import
+// or another program must not be cut when the record is saved again. `designedLimit` is the
+// field's own limit, which comes back for shorter texts.
+void showStoredText(QLineEdit *field, const QString &text, int designedLimit);
 
 } // namespace FieldActions

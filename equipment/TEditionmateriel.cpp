@@ -34,6 +34,11 @@ RecordEditorSpec spec()
             QStringLiteral("Edition d'un matériel"),   QStringLiteral("Ce matériel existe déjà !")};
 }
 
+// The field limits of the record.
+constexpr int NameLimit = 255;
+constexpr int TextLimit = 255;
+constexpr int DateLimit = 10;
+
 QLineEdit *textField(QWidget *parent, const QString &objectName, int maxLength)
 {
     auto *f = new QLineEdit(parent);
@@ -72,14 +77,14 @@ void TEditionmateriel::buildLayout()
     picture->setStyleSheet(QStringLiteral("background-color: black;"));
     setPictureArea(picture);
 
-    m_nameField = textField(c, QStringLiteral("name"), 255);
-    m_designation = textField(c, QStringLiteral("designation"), 255);
+    m_nameField = textField(c, QStringLiteral("name"), NameLimit);
+    m_designation = textField(c, QStringLiteral("designation"), TextLimit);
     m_toOrder = checkBox(c, QStringLiteral("toOrder"), QStringLiteral("A commander"));
     m_outOfService = checkBox(c, QStringLiteral("outOfService"), QStringLiteral("Hors-service"));
     m_maintenance = checkBox(c, QStringLiteral("maintenance"), QStringLiteral("En maintenance"));
     m_consumable = checkBox(c, QStringLiteral("consumable"), QStringLiteral("Consommable"));
-    m_quantity = textField(c, QStringLiteral("quantity"), 255);
-    m_purchaseDate = textField(c, QStringLiteral("purchaseDate"), 10);
+    m_quantity = textField(c, QStringLiteral("quantity"), TextLimit);
+    m_purchaseDate = textField(c, QStringLiteral("purchaseDate"), DateLimit);
     m_purchaseValue = new AmountField(c);
     m_purchaseValue->setObjectName(QStringLiteral("purchaseValue"));
     m_purchaseValue->setMaxLength(255);
@@ -89,7 +94,7 @@ void TEditionmateriel::buildLayout()
     m_storage->setObjectName(QStringLiteral("storage"));
     m_lender = new LookupField(QStringLiteral("contacts"), SelectionDialog::Contact, c);
     m_lender->setObjectName(QStringLiteral("lender"));
-    m_link = textField(c, QStringLiteral("link"), 255);
+    m_link = textField(c, QStringLiteral("link"), TextLimit);
     m_description = longText(c, QStringLiteral("description"));
     m_tags = new LinkGrid(RecordLinks::tags(RecordLinks::Equipment), QStringLiteral("Balises"), SelectionDialog::Tag, c);
     m_tags->setObjectName(QStringLiteral("tags"));
@@ -249,6 +254,11 @@ void TEditionmateriel::startNew()
     if (RecordId == 0)
         Dialogs::error(StoreMessages::ReadError);
     m_purchaseValue->setText(QStringLiteral("0"));
+    // The limits a longer stored text widened come back.
+    for (auto f : {std::make_pair(m_nameField, NameLimit), std::make_pair(m_designation, TextLimit),
+                   std::make_pair(m_quantity, TextLimit), std::make_pair(m_purchaseDate, DateLimit),
+                   std::make_pair(m_link, TextLimit)})
+        FieldActions::showStoredText(f.first, QString(), f.second);
 }
 
 void TEditionmateriel::loadRecord()
@@ -260,11 +270,11 @@ void TEditionmateriel::loadRecord()
             Dialogs::error(StoreMessages::ReadError);
         return;
     }
-    m_nameField->setText(r.name);
-    m_designation->setText(r.designation);
-    m_quantity->setText(r.quantity);
-    m_purchaseDate->setText(r.purchaseDate);
-    m_link->setText(r.url);
+    FieldActions::showStoredText(m_nameField, r.name, NameLimit);
+    FieldActions::showStoredText(m_designation, r.designation, TextLimit);
+    FieldActions::showStoredText(m_quantity, r.quantity, TextLimit);
+    FieldActions::showStoredText(m_purchaseDate, r.purchaseDate, DateLimit);
+    FieldActions::showStoredText(m_link, r.url, TextLimit);
     m_purchaseValue->showStored(r.purchaseValue);
     m_supplier->setId(r.supplierId);
     m_storage->setId(r.storageId);

@@ -153,6 +153,7 @@ private slots:
     void newIds_data();
     void newIds();
     void newItemRoundTrip();
+    void longStoredTextsKept();
     void blankNameRefused();
     void duplicateNamesRefused();
     void viewModeIsReadOnly();
@@ -594,6 +595,27 @@ void TestEquipment::newItemRoundTrip()
     QCOMPARE(scalar(QStringLiteral("SELECT id_rangement FROM materiels")).toLongLong(), storage);
     // The tags were not touched, so not rewritten.
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM lnk_categories")).toInt(), 1);
+}
+
+// Texts longer than the field limits (written by an import) survive an edit; a new item is
+// limited again.
+void TestEquipment::longStoredTextsKept()
+{
+    const QString name = QString(300, QLatin1Char('n')), designation = QString(300, QLatin1Char('d'));
+    const QString date = QStringLiteral("12/05/2020x");
+    const qint64 id = exec(QStringLiteral("INSERT INTO materiels (id, nom, designation, date_achat) VALUES (1, ?, ?, ?)"),
+                           {name, designation, date});
+    showEditor(ModeEdit, id, [] { Editionmateriel->validateButton()->click(); });
+    QCOMPARE(scalar(QStringLiteral("SELECT nom FROM materiels WHERE id=1")).toString(), name);
+    QCOMPARE(scalar(QStringLiteral("SELECT designation FROM materiels WHERE id=1")).toString(), designation);
+    QCOMPARE(scalar(QStringLiteral("SELECT date_achat FROM materiels WHERE id=1")).toString(), date);
+    int nameLimit = 0, dateLimit = 0;
+    showEditor(ModeNew, 0, [&] {
+        nameLimit = Editionmateriel->nameField()->maxLength();
+        dateLimit = Editionmateriel->purchaseDateField()->maxLength();
+    });
+    QCOMPARE(nameLimit, 255);
+    QCOMPARE(dateLimit, 10);
 }
 
 void TestEquipment::blankNameRefused()
