@@ -79,8 +79,7 @@ TEditiontechnique::TEditiontechnique(QWidget *parent) : QDialog(parent)
     m_clearCreator = new QToolButton;
     m_clearCreator->setObjectName(QStringLiteral("clearCreator"));
     m_clearCreator->setToolTip(QStringLiteral("Supprimer le créateur"));
-    const QPixmap clear = Resources::pixmap(QStringLiteral("btn-delete"));
-    m_clearCreator->setIcon(clear.isNull() ? style()->standardIcon(QStyle::SP_DialogResetButton) : QIcon(clear));
+    m_clearCreator->setIcon(Resources::icon(QStringLiteral("btn-clear"), style()->standardIcon(QStyle::SP_DialogResetButton)));
     m_clearCreator->setFixedSize(m_creator->sizeHint().height() + 4, m_creator->sizeHint().height() + 4);
     auto *creatorRow = new QHBoxLayout;
     creatorRow->addWidget(m_creator, 1);
