@@ -16,15 +16,10 @@ InventoryWindow::InventoryWindow(const InventorySpec &spec, QWidget *parent)
     : ListWindow(spec.window, parent), m_inventory(spec)
 {
     grid()->setSortKeptOnFill(true);
-    addToolButton(QStringLiteral("search"), spec.searchHint, QStringLiteral("btn-search"),
-                  QStyle::SP_FileDialogContentsView, [this] { Search(); });
-    addToolButton(QStringLiteral("edit"), spec.editHint, QStringLiteral("btn-edit"), QStyle::SP_FileDialogDetailedView,
-                  [this] { Edit(); });
-    addToolButton(QStringLiteral("add"), spec.addHint, QStringLiteral("btn-add"), QStyle::SP_FileDialogNewFolder,
-                  [this] { Add(); });
-    addToolButton(QStringLiteral("delete"), spec.deleteHint, QStringLiteral("btn-delete"), QStyle::SP_TrashIcon,
-                  [this] { Delete(); });
-    connect(grid(), &RecordGrid::rowActivated, this, [this] { Edit(); });
+    addRecordButtons({{RecordButton::Search, spec.searchHint, [this] { Search(); }},
+                      {RecordButton::Edit, spec.editHint, [this] { Edit(); }},
+                      {RecordButton::Add, spec.addHint, [this] { Add(); }},
+                      {RecordButton::Delete, spec.deleteHint, [this] { Delete(); }}});
 
     // Count at the left, "Fermer" in the middle, the sort box at the right.
     m_count = new QLabel(this);

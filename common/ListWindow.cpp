@@ -44,6 +44,28 @@ ListWindow::ListWindow(const ListWindowSpec &spec, QWidget *parent) : QDialog(pa
     outer->addLayout(bottom);
 }
 
+void ListWindow::addRecordButtons(const QVector<RecordButton> &buttons)
+{
+    struct Look {
+        const char *objectName;
+        const char *icon;
+        QStyle::StandardPixmap fallback;
+    };
+    static const Look looks[] = {{"search", "btn-search", QStyle::SP_FileDialogContentsView},
+                                 {"edit", "btn-edit", QStyle::SP_FileDialogDetailedView},
+                                 {"add", "btn-add", QStyle::SP_FileDialogNewFolder},
+                                 {"delete", "btn-delete", QStyle::SP_TrashIcon}};
+    for (const RecordButton &b : buttons) {
+        const Look &look = looks[b.kind];
+        addToolButton(QString::fromLatin1(look.objectName), b.hint, QString::fromLatin1(look.icon), look.fallback,
+                      b.action);
+        if (b.kind == RecordButton::Edit) {
+            const auto edit = b.action;
+            connect(grid(), &RecordGrid::rowActivated, this, [edit] { edit(); });
+        }
+    }
+}
+
 QToolButton *ListWindow::addToolButton(const QString &objectName, const QString &hint, const QString &iconName,
                                        QStyle::StandardPixmap fallback, const std::function<void()> &action)
 {

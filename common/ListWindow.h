@@ -49,6 +49,13 @@ protected:
 
     QToolButton *addToolButton(const QString &objectName, const QString &hint, const QString &iconName,
                                QStyle::StandardPixmap fallback, const std::function<void()> &action);
+    // The usual record buttons, in the order given; with an edit button a double-click edits too.
+    struct RecordButton {
+        enum Kind { Search, Edit, Add, Delete } kind;
+        QString hint;
+        std::function<void()> action;
+    };
+    void addRecordButtons(const QVector<RecordButton> &buttons);
     // Runs the listing statement (with SearchFilter) on the query.
     virtual bool runListing(QSqlQuery &query) = 0;
     // After the grid is filled (greying rows and the like).

@@ -115,6 +115,19 @@ QString RecordGrid::cell(int row, int column) const
     return i ? i->text() : QString();
 }
 
+QVector<QStringList> RecordGrid::rowTexts(int firstColumn) const
+{
+    QVector<QStringList> rows;
+    rows.reserve(rowCount());
+    for (int r = 0; r < rowCount(); ++r) {
+        QStringList cells;
+        for (int c = firstColumn; c < columnCount(); ++c)
+            cells << cell(r, c);
+        rows << cells;
+    }
+    return rows;
+}
+
 int RecordGrid::columnOf(const QString &field) const
 {
     for (int i = 0; i < m_columns.size(); ++i)

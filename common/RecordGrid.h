@@ -32,6 +32,8 @@ public:
     void setRows(const QStringList &first, const QVector<QStringList> &rest);
 
     QString cell(int row, int column) const;
+    // The texts of every row in display order, from `firstColumn` on (1 leaves out the id).
+    QVector<QStringList> rowTexts(int firstColumn) const;
     QString cell(int row, const QString &field) const;
     int columnOf(const QString &field) const;
 

@@ -128,15 +128,7 @@ void ReportWindow::OpenSelected()
 
 QVector<QStringList> ReportWindow::shownRows() const
 {
-    QVector<QStringList> rows;
-    rows.reserve(m_grid->rowCount());
-    for (int r = 0; r < m_grid->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 1; c < m_grid->columnCount(); ++c)
-            cells << m_grid->cell(r, c);
-        rows << cells;
-    }
-    return rows;
+    return m_grid->rowTexts(1);
 }
 
 void ReportWindow::Export()

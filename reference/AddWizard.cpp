@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/TForm1.h"
+#include "common/DialogButtons.h"
 #include "app/Windows.h"
 #include "resources/Resources.h"
 
@@ -79,18 +80,9 @@ AddWizard::AddWizard(const AddWizardSpec &spec, QWidget *parent)
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(10, 0, 16, 0);
     buttons->addStretch(1);
-    m_cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setAutoDefault(false);
-    m_validate = new QPushButton(QStringLiteral("Valider"), this);
-    m_validate->setObjectName(QStringLiteral("validate"));
-    m_validate->setAutoDefault(false);
-    m_validate->setDefault(true);
-    m_validate->setEnabled(false);
-    for (QPushButton *b : {m_cancel, m_validate}) {
-        b->setMinimumWidth(90);
-        buttons->addWidget(b);
-    }
+    const CancelValidate pair = addCancelValidate(this, buttons);
+    m_cancel = pair.cancel;
+    m_validate = pair.validate;
     outer->addLayout(buttons);
     connect(m_cancel, &QPushButton::clicked, this, &AddWizard::reject);
     connect(m_validate, &QPushButton::clicked, this, &AddWizard::Validate);

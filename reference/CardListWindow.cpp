@@ -26,15 +26,10 @@ ListWindowSpec windowSpec(const CardListWindowSpec &spec)
 CardListWindow::CardListWindow(const CardListWindowSpec &spec, QWidget *parent)
     : ListWindow(windowSpec(spec), parent), m_cards(spec)
 {
-    addToolButton(QStringLiteral("add"), spec.addHint, QStringLiteral("btn-add"), QStyle::SP_FileDialogNewFolder,
-                  [this] { Add(); });
-    addToolButton(QStringLiteral("delete"), spec.deleteHint, QStringLiteral("btn-delete"), QStyle::SP_TrashIcon,
-                  [this] { Delete(); });
-    addToolButton(QStringLiteral("edit"), spec.editHint, QStringLiteral("btn-edit"),
-                  QStyle::SP_FileDialogDetailedView, [this] { Edit(); });
-    addToolButton(QStringLiteral("search"), spec.searchHint, QStringLiteral("btn-search"),
-                  QStyle::SP_FileDialogContentsView, [this] { Find(); });
-    connect(grid(), &RecordGrid::rowActivated, this, [this] { Edit(); });
+    addRecordButtons({{RecordButton::Add, spec.addHint, [this] { Add(); }},
+                      {RecordButton::Delete, spec.deleteHint, [this] { Delete(); }},
+                      {RecordButton::Edit, spec.editHint, [this] { Edit(); }},
+                      {RecordButton::Search, spec.searchHint, [this] { Find(); }}});
     // These lists keep their filter when closed.
     disconnect(closeButton(), &QPushButton::clicked, this, nullptr);
     connect(closeButton(), &QPushButton::clicked, this, &CardListWindow::reject);

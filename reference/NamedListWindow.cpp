@@ -7,12 +7,9 @@
 NamedListWindow::NamedListWindow(const NamedListWindowSpec &spec, QWidget *parent)
     : ListWindow(spec.window, parent), m_named(spec)
 {
-    addToolButton(QStringLiteral("search"), spec.searchHint, QStringLiteral("btn-search"),
-                  QStyle::SP_FileDialogContentsView, [this] { Search(); });
-    addToolButton(QStringLiteral("add"), spec.addHint, QStringLiteral("btn-add"), QStyle::SP_FileDialogNewFolder,
-                  [this] { Add(); });
-    addToolButton(QStringLiteral("delete"), spec.deleteHint, QStringLiteral("btn-delete"), QStyle::SP_TrashIcon,
-                  [this] { Delete(); });
+    addRecordButtons({{RecordButton::Search, spec.searchHint, [this] { Search(); }},
+                      {RecordButton::Add, spec.addHint, [this] { Add(); }},
+                      {RecordButton::Delete, spec.deleteHint, [this] { Delete(); }}});
 }
 
 bool NamedListWindow::runListing(QSqlQuery &query)

@@ -94,15 +94,7 @@ void TExportationcontacts::reloadSelecting(int row)
 
 void TExportationcontacts::ExportCsv()
 {
-    QVector<QStringList> rows;
-    rows.reserve(m_grid->rowCount());
-    for (int r = 0; r < m_grid->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 1; c < m_grid->columnCount(); ++c)
-            cells << m_grid->cell(r, c);
-        rows << cells;
-    }
-    FieldActions::exportCsv(Contacts::ExportHeader, rows);
+    FieldActions::exportCsv(Contacts::ExportHeader, m_grid->rowTexts(1));
 }
 
 void TExportationcontacts::EditContact()

@@ -6,15 +6,10 @@
 WebListWindow::WebListWindow(const WebListWindowSpec &spec, QWidget *parent)
     : ListWindow(spec.window, parent), m_web(spec)
 {
-    addToolButton(QStringLiteral("search"), spec.searchHint, QStringLiteral("btn-search"),
-                  QStyle::SP_FileDialogContentsView, [this] { Search(); });
-    addToolButton(QStringLiteral("edit"), spec.editHint, QStringLiteral("btn-edit"), QStyle::SP_FileDialogDetailedView,
-                  [this] { Edit(); });
-    addToolButton(QStringLiteral("add"), spec.addHint, QStringLiteral("btn-add"), QStyle::SP_FileDialogNewFolder,
-                  [this] { Add(); });
-    addToolButton(QStringLiteral("delete"), spec.deleteHint, QStringLiteral("btn-delete"), QStyle::SP_TrashIcon,
-                  [this] { Delete(); });
-    connect(grid(), &RecordGrid::rowActivated, this, [this] { Edit(); });
+    addRecordButtons({{RecordButton::Search, spec.searchHint, [this] { Search(); }},
+                      {RecordButton::Edit, spec.editHint, [this] { Edit(); }},
+                      {RecordButton::Add, spec.addHint, [this] { Add(); }},
+                      {RecordButton::Delete, spec.deleteHint, [this] { Delete(); }}});
 }
 
 bool WebListWindow::runListing(QSqlQuery &query)

@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/TForm1.h"
+#include "common/DialogButtons.h"
 #include "app/Windows.h"
 #include "common/FieldRules.h"
 
@@ -45,18 +46,9 @@ WebRecordEditor::WebRecordEditor(const WebRecordEditorSpec &spec, QWidget *paren
 
     m_bottom = new QHBoxLayout;
     m_bottom->addStretch(1);
-    m_cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setAutoDefault(false);
-    m_validate = new QPushButton(QStringLiteral("Valider"), this);
-    m_validate->setObjectName(QStringLiteral("validate"));
-    m_validate->setAutoDefault(false);
-    m_validate->setDefault(true);
-    m_validate->setEnabled(false);
-    for (QPushButton *b : {m_cancel, m_validate}) {
-        b->setMinimumWidth(90);
-        m_bottom->addWidget(b);
-    }
+    const CancelValidate pair = addCancelValidate(this, m_bottom);
+    m_cancel = pair.cancel;
+    m_validate = pair.validate;
     outer->addLayout(m_bottom);
     connect(m_cancel, &QPushButton::clicked, this, &WebRecordEditor::reject);
     connect(m_validate, &QPushButton::clicked, this, &WebRecordEditor::Validate);

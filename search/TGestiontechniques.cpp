@@ -31,15 +31,10 @@ ListWindowSpec windowSpec()
 
 TGestiontechniques::TGestiontechniques(QWidget *parent) : ListWindow(windowSpec(), parent)
 {
-    addToolButton(QStringLiteral("search"), QStringLiteral("Rechercher une technique"), QStringLiteral("btn-search"),
-                  QStyle::SP_FileDialogContentsView, [this] { Search(); });
-    addToolButton(QStringLiteral("edit"), QStringLiteral("Editer une technique"), QStringLiteral("btn-edit"),
-                  QStyle::SP_FileDialogDetailedView, [this] { Edit(); });
-    addToolButton(QStringLiteral("add"), QStringLiteral("Ajouter une technique"), QStringLiteral("btn-add"),
-                  QStyle::SP_FileDialogNewFolder, [this] { Add(); });
-    addToolButton(QStringLiteral("delete"), QStringLiteral("Supprimer une technique"), QStringLiteral("btn-delete"),
-                  QStyle::SP_TrashIcon, [this] { Delete(); });
-    connect(grid(), &RecordGrid::rowActivated, this, [this] { Edit(); });
+    addRecordButtons({{RecordButton::Search, QStringLiteral("Rechercher une technique"), [this] { Search(); }},
+                      {RecordButton::Edit, QStringLiteral("Editer une technique"), [this] { Edit(); }},
+                      {RecordButton::Add, QStringLiteral("Ajouter une technique"), [this] { Add(); }},
+                      {RecordButton::Delete, QStringLiteral("Supprimer une technique"), [this] { Delete(); }}});
 }
 
 bool TGestiontechniques::runListing(QSqlQuery &query)
