@@ -162,6 +162,7 @@ void TEditionmateriel::buildLayout()
     top->addLayout(flags, 2, 0, 1, 3);
     auto *quantity = new QHBoxLayout;
     quantity->addWidget(label(c, QStringLiteral("Quantité restante :"), m_quantity));
+    quantity->addSpacing(6);
     m_quantity->setFixedWidth(120);
     quantity->addWidget(m_quantity);
     quantity->addStretch(1);
@@ -188,6 +189,7 @@ void TEditionmateriel::buildLayout()
     purchase->addWidget(m_purchaseDate);
     purchase->addSpacing(24);
     purchase->addWidget(label(c, QStringLiteral("Valeur d'achat ( € )  :"), m_purchaseValue));
+    purchase->addSpacing(6);
     m_purchaseValue->setFixedWidth(120);
     purchase->addWidget(m_purchaseValue);
     purchase->addStretch(1);
