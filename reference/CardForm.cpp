@@ -130,9 +130,7 @@ void CardForm::setValues(const Contacts::Values &values)
     for (const Contacts::Field &f : m_spec.record->fields) {
         QLineEdit *edit = m_fields.value(f.column);
         const QString text = values.value(f.column);
-        // A longer stored text (written elsewhere) is shown whole, so saving cannot cut it.
-        edit->setMaxLength(qMax(f.maxLength, text.size()));
-        edit->setText(text);
+        FieldActions::showStoredText(edit, text, f.maxLength);
         edit->setCursorPosition(0);
     }
     for (auto it = m_flags.cbegin(); it != m_flags.cend(); ++it)

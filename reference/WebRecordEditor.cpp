@@ -2,8 +2,9 @@
 
 #include "app/Dialogs.h"
 #include "app/TForm1.h"
-#include "common/DialogButtons.h"
 #include "app/Windows.h"
+#include "common/DialogButtons.h"
+#include "common/FieldActions.h"
 #include "common/FieldRules.h"
 
 #include <QGridLayout>
@@ -105,8 +106,8 @@ void WebRecordEditor::prepare()
     } else if (!WebRecords::read(Form1->database(), *m_spec.records, c.RecordId, &record)) {
         record.clear();
     }
-    m_name->setText(record.value(QStringLiteral("nom")).toString());
-    m_url->setText(record.value(QStringLiteral("url")).toString());
+    FieldActions::showStoredText(m_name, record.value(QStringLiteral("nom")).toString(), m_spec.nameMaxLength);
+    FieldActions::showStoredText(m_url, record.value(QStringLiteral("url")).toString(), WebRecords::AddressMaxLength);
     if (record.isEmpty())
         clearExtra();
     else

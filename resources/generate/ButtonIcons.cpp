@@ -67,16 +67,21 @@ void drawPageLines(QPainter &p, const QRectF &r, qreal fold, const QColor &ink =
     }
 }
 
+// The written page every list-button icon starts from, its left edge at `left`.
+void drawListPage(QPainter &p, qreal left) {
+    const QRectF page(left, 1.5, 19, 25);
+    const qreal fold = 6;
+    drawPage(p, page, fold);
+    drawPageLines(p, page, fold);
+}
+
 } // namespace
 
 QImage iconBtnSearch() {
     QImage img = canvas(32, 32);
     QPainter p(&img);
     setupPainter(p);
-    const QRectF page(2.5, 1.5, 19, 25);
-    const qreal fold = 6;
-    drawPage(p, page, fold);
-    drawPageLines(p, page, fold);
+    drawListPage(p, 2.5);
 
     const QPointF lens(18.5, 17.5);
     const qreal outer = 7.5, inner = 5.2;
@@ -122,10 +127,7 @@ QImage iconBtnAdd() {
     QImage img = canvas(32, 32);
     QPainter p(&img);
     setupPainter(p);
-    const QRectF page(3.5, 1.5, 19, 25);
-    const qreal fold = 6;
-    drawPage(p, page, fold);
-    drawPageLines(p, page, fold);
+    drawListPage(p, 3.5);
 
     const QPointF c(22.5, 22.5);
     drawSmallBadge(p, c, 8.5, rgba(160, 232, 120), rgba(66, 172, 46), rgba(28, 112, 20), rgba(20, 86, 14));
@@ -138,10 +140,7 @@ QImage iconBtnDelete() {
     QImage img = canvas(32, 32);
     QPainter p(&img);
     setupPainter(p);
-    const QRectF page(3.5, 1.5, 19, 25);
-    const qreal fold = 6;
-    drawPage(p, page, fold);
-    drawPageLines(p, page, fold);
+    drawListPage(p, 3.5);
 
     // A bold red saltire over the bottom right of the page.
     const QPointF c(21.5, 21.5);
@@ -185,10 +184,7 @@ QImage iconBtnEdit() {
     QImage img = canvas(32, 32);
     QPainter p(&img);
     setupPainter(p);
-    const QRectF page(2.5, 1.5, 19, 25);
-    const qreal fold = 6;
-    drawPage(p, page, fold);
-    drawPageLines(p, page, fold);
+    drawListPage(p, 2.5);
 
     // Pencil from the top right down to its point near the bottom left.
     const QPointF tip(8.0, 28.0), end(29.0, 7.0);
